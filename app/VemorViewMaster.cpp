@@ -1,0 +1,25 @@
+#include "VemorViewMaster.h"
+
+#include <QTimer>
+
+VemorViewMaster::VemorViewMaster()
+    : rtcTimer(new QTimer)
+{
+    connect(rtcTimer, &QTimer::timeout, this, &ViewMaster::getRtcTime);
+    rtcTimer->start(5000);
+}
+
+void VemorViewMaster::parseNewPcuMessage(PcuMessage* m)
+{
+    static bool reqOnce = false;
+    if (m && m->kind == PcuMessage::CanFrame && !reqOnce) {
+        reqOnce = true;
+        requestConfData();
+    }
+}
+
+void VemorViewMaster::handleRtcData(rtc_time* t)
+{
+    if (t)
+        time = *t;
+}

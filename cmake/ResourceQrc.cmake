@@ -1,0 +1,21 @@
+# Writes a .qrc that lists every file below a folder, each under its path
+# relative to that folder, so adding a picture needs no hand-edited list.
+function(nordel_generate_qrc dir out)
+  file(GLOB_RECURSE files CONFIGURE_DEPENDS RELATIVE ${dir} ${dir}/*)
+  list(SORT files)
+  set(body "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/\">\n")
+  foreach(f ${files})
+    if(f MATCHES "(^|/)(README|\\.)")
+      continue()
+    endif()
+    string(APPEND body "  <file alias=\"${f}\">${dir}/${f}</file>\n")
+  endforeach()
+  string(APPEND body "</qresource>\n</RCC>\n")
+  # Rewrite only on change so rcc does not rerun on every configure.
+  if(EXISTS ${out})
+    file(READ ${out} old)
+  endif()
+  if(NOT "${old}" STREQUAL "${body}")
+    file(WRITE ${out} "${body}")
+  endif()
+endfunction()

@@ -1,0 +1,71 @@
+#include "TestSandbox.h"
+
+#include "core/DevicePaths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+TestSandbox::TestSandbox()
+    : m_oldPath(qgetenv("PATH"))
+    , m_oldRoot(DevicePaths::root())
+    , m_oldXdgConfig(qgetenv("XDG_CONFIG_HOME"))
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QDir().mkpath(root());
+    QDir().mkpath(binDir());
+    QDir().mkpath(m_dir.path() + QStringLiteral("/xdg-config"));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.path() + QStringLiteral("/xdg-config")));
+    qputenv("PATH", QFile::encodeName(binDir()) + ':' + m_oldPath);
+    DevicePaths::setRoot(root());
+}
+
+TestSandbox::~TestSandbox()
+{
+    qputenv("PATH", m_oldPath);
+    if (m_oldXdgConfig.isEmpty())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", m_oldXdgConfig);
+    DevicePaths::setRoot(m_oldRoot);
+}
+
+QString TestSandbox::root() const
+{
+    return m_dir.path() + QStringLiteral("/root");
+}
+
+QString TestSandbox::binDir() const
+{
+    return m_dir.path() + QStringLiteral("/bin");
+}
+
+QString TestSandbox::devicePath(const QString& absolute) const
+{
+    return root() + absolute;
+}
+
+QString TestSandbox::writeFile(const QString& fullPath, const QByteArray& content) const
+{
+    QDir().mkpath(QFileInfo(fullPath).absolutePath());
+    QFile f(fullPath);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(content);
+    return fullPath;
+}
+
+QString TestSandbox::writeStub(const QString& name, const QByteArray& body) const
+{
+    const QString path = binDir() + QLatin1Char('/') + name;
+    writeFile(path, "#!/bin/sh\n" + body);
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                    | QFileDevice::ReadGroup | QFileDevice::ExeGroup);
+    return path;
+}
+
+QByteArray TestSandbox::readFile(const QString& fullPath)
+{
+    QFile f(fullPath);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}

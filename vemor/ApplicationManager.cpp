@@ -1,0 +1,27 @@
+#include "ApplicationManager.h"
+
+#include "Configuration.h"
+#include "VemorPlatform.h"
+#include "VirtualHandheld.h"
+
+ApplicationManager::ApplicationManager() = default;
+
+ApplicationManager::~ApplicationManager()
+{
+    delete m_window;
+}
+
+void ApplicationManager::create()
+{
+    if (m_configuration)
+        return;
+    m_configuration = new Configuration;
+    m_configuration->init();
+    VemorPlatform* platform = VemorPlatform::instance();
+    platform->setConfiguration(m_configuration);
+    if (!m_configuration->views.isEmpty() && m_configuration->views.first()) {
+        m_window = new VirtualHandheld(m_configuration->views.first());
+        m_window->start();
+    }
+    platform->startPeriodicMessages();
+}
