@@ -4,6 +4,16 @@
 
 class VemorViewMaster;
 class nordelappwidget;
+class VemorRcSoftButtonSubject;
+class vemorRcRcLinkSubject;
+class VemorRcBatterySubject;
+class VemorRcLeverPositionSubject;
+class VemorRcDeviceInfoSubject;
+class VemorRcButtonSubject;
+class VemorRcBacklightSubject;
+class VemorRcCanSubject;
+class VemorRcLedControl;
+class VemorRcBuzzerCtrlSubject;
 namespace Ui {
 class vemortopureqt;
 }
@@ -29,6 +39,19 @@ public:
 
     VemorViewMaster* viewMaster() const { return master; }
     nordelappwidget* appWidget() const { return app; }
+
+    // The hardware-backed subjects and outputs the constructor created (the
+    // most recent view's, as there is one per process).
+    static VemorRcSoftButtonSubject* softButtonSubject();
+    static vemorRcRcLinkSubject* rcLinkSubject();
+    static VemorRcBatterySubject* batterySubject();
+    static VemorRcLeverPositionSubject* leverPositionSubject();
+    static VemorRcDeviceInfoSubject* deviceInfoSubject();
+    static VemorRcButtonSubject* buttonSubject();
+    static VemorRcBacklightSubject* backlightSubject();
+    static VemorRcCanSubject* canSubject();
+    static VemorRcLedControl* ledControl();
+    static VemorRcBuzzerCtrlSubject* buzzerSubject();
 
     static VemorToQt* intance;
 
