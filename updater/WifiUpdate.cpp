@@ -113,6 +113,7 @@ bool copyWifiUpdaterFilesToTmp(unsigned int code)
     if (code > maxWifiUpdateCode)
         return false;
     ensureResources();
+    QDir().mkpath(DevicePaths::resolve(workDirectory));
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/SourceSansPro-Semibold.otf"));
 
     bool ok = renderReadyScreen(code);
