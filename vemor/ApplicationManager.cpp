@@ -1,6 +1,7 @@
 #include "ApplicationManager.h"
 
 #include "Configuration.h"
+#include "RecordingCanBackend.h"
 #include "VemorPlatform.h"
 #include "VirtualHandheld.h"
 
@@ -19,6 +20,9 @@ void ApplicationManager::create()
     m_configuration->init();
     VemorPlatform* platform = VemorPlatform::instance();
     platform->setConfiguration(m_configuration);
+    // Without a bus the frames are kept for inspection.
+    if (!platform->canBackend())
+        platform->setCanBackend(new RecordingCanBackend(platform));
     if (!m_configuration->views.isEmpty() && m_configuration->views.first()) {
         m_window = new VirtualHandheld(m_configuration->views.first());
         m_window->start();

@@ -5,7 +5,9 @@
 #include <QByteArray>
 #include <QVector>
 
-// Keeps every transmitted frame; the default backend when no bus is attached.
+// Keeps the transmitted frames; the default backend when no bus is attached.
+// Only the most recent frames are kept, so a long desktop session does not
+// grow without bound.
 class RecordingCanBackend : public CanBackend {
     Q_OBJECT
 public:
@@ -13,6 +15,8 @@ public:
         unsigned int id;
         QByteArray data;
     };
+
+    static constexpr int Capacity = 100000;
 
     using CanBackend::CanBackend;
     void transmit(unsigned int id, const unsigned char* data, unsigned char len) override;

@@ -24,6 +24,8 @@ VemorPlatform::VemorPlatform(QObject* parent)
     : QObject(parent)
 {
     m_leds.fill(LED_COLOR_OFF);
+    // Levers rest in the centre position.
+    m_levers.fill(LeverCentre);
 }
 
 void VemorPlatform::setConfiguration(Configuration* configuration)

@@ -26,6 +26,7 @@ public:
     static constexpr int LeverCount = 9;
     static constexpr int InputCount = 32;
     static constexpr int LedCount = 5;
+    static constexpr unsigned char LeverCentre = 127;
 
     static VemorPlatform* instance();
 

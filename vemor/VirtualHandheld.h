@@ -1,19 +1,79 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
 #include <QWidget>
 
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QSlider;
 class View;
 
 // The desktop stand-in of the handheld: frames the application's 480x272
 // view with the soft buttons, LEDs, buzzer and backlight indicators and the
-// hardware controls around it.
+// hardware controls around it. Everything it shows and sets goes through
+// VemorPlatform, exactly as the real unit's processor would report it.
 class VirtualHandheld : public QWidget {
     Q_OBJECT
 public:
+    static constexpr int ScreenWidth = 480;
+    static constexpr int ScreenHeight = 272;
+    static constexpr int SoftKeyCount = 8;
+    // Headless runs that only ask for a screenshot still need some time for
+    // the application to settle.
+    static constexpr int DefaultScreenshotDelayMs = 3000;
+
+    // Command line of the stand-in, next to the application's own.
+    struct Options {
+        QString screenshotFile;
+        QString candumpLog;
+        int quitAfterMs = -1; // -1: run until closed
+        QStringList errors;
+    };
+    static Options parseOptions(const QStringList& arguments);
+
+    // Soft key index (0-3 left edge top to bottom, 4-7 right edge bottom to
+    // top) for a keyboard key: 1-8 or F1-F8; -1 for any other key.
+    static int softKeyForKeyboard(int qtKey);
+    // Bit of the soft key in the platform's button-status byte.
+    static unsigned char softKeyBit(int key);
+
     explicit VirtualHandheld(View* view, QWidget* parent = nullptr);
-    // Shows the window, or runs headless as the command line asks.
+    ~VirtualHandheld() override;
+
+    // Shows the window and applies the command line: candump log, timed
+    // quit, screenshot of the view.
     void start();
+    void start(const Options& options);
+
+    // Writes the view as it is now to a PNG file.
+    bool saveScreenshot(const QString& path) const;
+
+    QWidget* screen() const { return m_screen; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void setSoftKey(int key, bool pressed);
+    void showLed(int led, int colour);
+    void showBuzzer();
+    void showBacklight();
+    void showHardware();
+    QWidget* buildControls();
+
     View* m_view;
+    QWidget* m_screen = nullptr;
+    std::array<QPushButton*, SoftKeyCount> m_softKeys {};
+    std::array<QLabel*, 5> m_leds {};
+    QLabel* m_buzzer = nullptr;
+    QLabel* m_backlight = nullptr;
+    QSlider* m_signal = nullptr;
+    QCheckBox* m_cable = nullptr;
+    QSlider* m_battery = nullptr;
+    std::array<QSlider*, 9> m_levers {};
+    std::array<QCheckBox*, 32> m_inputs {};
 };
