@@ -1,0 +1,223 @@
+#include "AssetSink.h"
+#include "Canvas.h"
+#include "Glyphs.h"
+#include "Render.h"
+
+#include <QPainter>
+#include <QVector>
+
+#include <utility>
+
+using R = Ink::Role;
+
+namespace {
+
+struct Named {
+    const char* file;
+    GlyphFn draw;
+};
+
+void evsX(Canvas& c)
+{
+    Glyphs::truckRear(c, -9, false);
+    c.text(QRectF(0, 0, 30, 28), QStringLiteral("X"), 26, R::Accent);
+}
+
+void evsY(Canvas& c)
+{
+    Glyphs::truckSide(c, -9);
+    c.text(QRectF(0, 0, 30, 28), QStringLiteral("Y"), 26, R::Accent);
+}
+
+void evs(Canvas& c)
+{
+    Glyphs::levelVial(c, 26, 12);
+    c.text(QRectF(4, 52, 92, 40), QStringLiteral("EVS"), 36);
+}
+
+void evsCalib(Canvas& c)
+{
+    Glyphs::levelVial(c, 26, 0);
+    c.text(QRectF(4, 52, 92, 40), QStringLiteral("CAL"), 36);
+}
+
+void hdl(Canvas& c)
+{
+    Glyphs::gauge(c, 52, 34, 35);
+    c.text(QRectF(4, 64, 92, 34), QStringLiteral("HDL"), 30);
+}
+
+void overrideKey(Canvas& c)
+{
+    Glyphs::key(c);
+}
+
+void overrideableError(Canvas& c)
+{
+    Glyphs::warningTriangle(c, true);
+    QPainter& p = c.painter();
+    p.save();
+    p.translate(62, 64);
+    p.scale(0.38, 0.38);
+    Glyphs::key(c);
+    p.restore();
+}
+
+void frontStabLoad(Canvas& c)
+{
+    Glyphs::truckSide(c, 0, true);
+    c.line({88, 6}, {88, 22}, R::Accent, 7);
+    c.fill(Canvas::arrowHead({88, 16}, {88, 36}, 14, 10), R::Accent);
+}
+
+QVector<Named> generationTable()
+{
+    using namespace Glyphs;
+    return {
+        {"Crane.png", [](Canvas& c) { crane(c, false, HookOnly); }},
+        {"CraneLoad.png", [](Canvas& c) { crane(c, false, LoadBlock); }},
+        {"Error.png", [](Canvas& c) { errorDisc(c, false); }},
+        {"EVS_X.png", evsX},
+        {"EVS_Y.png", evsY},
+        {"EVS.png", evs},
+        {"FlyjibLoad.png", [](Canvas& c) { crane(c, true, LoadBlock, true); }},
+        {"HDL.png", hdl},
+        {"Override.png", overrideKey},
+        {"Sleep.png", moonAndZ},
+        {"Stab.png", [](Canvas& c) { truckRear(c, 0, true); }},
+        {"Stop.png", stopSign},
+        {"EVS_CALIB.png", evsCalib},
+        {"OverrideableError.png", overrideableError},
+        {"frontStabLoad.png", frontStabLoad},
+    };
+}
+
+void stbSide(Canvas& c, int side)
+{
+    Glyphs::truckRear(c, 0, true, side);
+    const qreal x = side == 0 ? 6 : 94;
+    const qreal dir = side == 0 ? -1 : 1;
+    c.line({50 - dir * 6, 12}, {50 + dir * 30, 12}, R::Accent, 7);
+    Q_UNUSED(x);
+    c.fill(Canvas::arrowHead({50 + dir * 20, 12}, {50 + dir * 44, 12}, 16, 11), R::Accent);
+}
+
+void winchWithArrow(Canvas& c, bool up)
+{
+    Glyphs::winch(c, false);
+    const QPointF from(94, up ? 90 : 46), to(94, up ? 46 : 94);
+    Q_UNUSED(from);
+    c.line({94, 48}, {94, 88}, R::Accent, 6);
+    c.fill(Canvas::arrowHead({94, up ? 60.0 : 76.0}, {94, up ? 38.0 : 98.0}, 16, 9), R::Accent);
+}
+
+QVector<Named> infoCentreTable()
+{
+    using namespace Glyphs;
+    return {
+        {"00_BLANK.bmp", [](Canvas&) {}},
+        {"22_CRANE.bmp", [](Canvas& c) { crane(c, false, HookOnly); }},
+        {"21_FLYJIB.bmp", [](Canvas& c) { crane(c, true, NoLoad, true); }},
+        {"20_WINCH.bmp", [](Canvas& c) { winch(c, true); }},
+        {"15_EVS_X.bmp", evsX},
+        {"16_EVS_Y.bmp", evsY},
+        {"23_TEMP.bmp", [](Canvas& c) { thermometer(c, {50, 50}, 100); }},
+        {"19_CRHOOK.bmp", [](Canvas& c) {
+             c.stroke(Canvas::circle({50, 14}, 8), R::Fg, 7);
+             hook(c, {50, 22}, 72);
+         }},
+        {"24_HDL.bmp", [](Canvas& c) { c.text(QRectF(0, 20, 100, 60), QStringLiteral("HDL"), 44); }},
+        {"07_SERVICE.bmp", [](Canvas& c) { wrench(c, {50, 50}, 95, 45); }},
+        {"08_OVERRIDE.bmp", overrideKey},
+        {"03_BATTERI.bmp", [](Canvas& c) { batteryBody(c, 0.2); }},
+        {"38_REGEN.bmp", [](Canvas& c) { syncArrows(c, {50, 50}, 34, R::Good); }},
+        {"41_EXT.bmp", [](Canvas& c) { telescope(c, 50); }},
+        {"29_CREW.bmp", person},
+        {"25_SLEW.bmp", slewArrow},
+        {"18_EVS_CALI.bmp", evsCalib},
+        {"10_STAB_DOWN.bmp", stabLeg},
+        {"34_STB_LEFT.bmp", [](Canvas& c) { stbSide(c, 0); }},
+        {"33_STB_RIGHT.bmp", [](Canvas& c) { stbSide(c, 1); }},
+        {"36_STB_NOLEFT.bmp", [](Canvas& c) {
+             truckRear(c, 0, true, 0);
+             c.line({0, 50}, {24, 96}, R::Bad, 9);
+             c.line({24, 50}, {0, 96}, R::Bad, 9);
+         }},
+        {"27_WINCH_DRAG.bmp", [](Canvas& c) { winchWithArrow(c, true); }},
+        {"26_WINCH_EASE.bmp", [](Canvas& c) { winchWithArrow(c, false); }},
+        {"05_SLEEP.bmp", moonAndZ},
+        {"39_VERT.bmp", verticalBoom},
+        {"09_STAB_OUT.bmp", [](Canvas& c) {
+             c.solid(Canvas::rect(34, 38, 32, 24, 3));
+             c.line({24, 50}, {76, 50}, R::Fg, 8);
+             c.fill(Canvas::arrowHead({30, 50}, {4, 50}, 20, 14), R::Accent);
+             c.fill(Canvas::arrowHead({70, 50}, {96, 50}, 20, 14), R::Accent);
+             c.line({50, 62}, {50, 86}, R::Fg, 8);
+         }},
+        {"11_STAB.bmp", [](Canvas& c) { truckRear(c, 0, true); }},
+        {"12_EVS_ERR.bmp", [](Canvas& c) {
+             levelVial(c, 26, 12);
+             c.line({30, 52}, {70, 92}, R::Bad, 11);
+             c.line({70, 52}, {30, 92}, R::Bad, 11);
+         }},
+        {"28_WINCH_TELE.bmp", [](Canvas& c) {
+             QPainter& p = c.painter();
+             p.save();
+             p.scale(1.0, 0.62);
+             winch(c, false);
+             p.restore();
+             telescope(c, 80);
+         }},
+        {"30_BOOM_HS.bmp", boomHighSpeed},
+        {"31_POIUNTER.bmp", pointer},
+        {"32_VALUE.bmp", [](Canvas& c) {
+             c.stroke(Canvas::rect(4, 24, 92, 52, 6), R::Fg, 6);
+             c.text(QRectF(10, 30, 80, 40), QStringLiteral("123"), 32);
+         }},
+        {"37_CIO_ERR.bmp", chip},
+        {"40_WINCH_PARK.bmp", [](Canvas& c) {
+             winch(c, false);
+             c.fill(Canvas::rect(70, 40, 30, 36, 5), R::Accent);
+             c.text(QRectF(70, 40, 30, 36), QStringLiteral("P"), 28, R::Dark);
+         }},
+        {"17_EVS_SLEW.bmp", [](Canvas& c) {
+             slewArrow(c);
+             loadBlock(c, {50, 41}, 20, 18);
+         }},
+        {"61_EXTRA_ERROR.bmp", [](Canvas& c) { errorDisc(c, true); }},
+        {"49_STOP.bmp", stopSign},
+        {"62_MOORING_OFF.bmp", [](Canvas& c) {
+             anchor(c, {50, 50}, 96);
+             strikeOut(c);
+         }},
+        {"63_FRONT_STAB_DOWN.bmp", frontStabLoad},
+    };
+}
+
+} // namespace
+
+// The generation icons are also shown full screen (sleep, stop, errors), so
+// they are drawn large and scaled down for menus and bars.
+void makeGenerationIcons(AssetSink& sink)
+{
+    const QVector<std::pair<QString, Ink>> sets = {{QStringLiteral("GEN1/"), Ink::gen1()},
+                                                   {QStringLiteral("GEN3/"), Ink::gen3()}};
+    for (const auto& set : sets) {
+        for (const Named& n : generationTable()) {
+            const qreal inset = set.second.tile ? 0.12 : 0.04;
+            sink.save(set.first + QLatin1String(n.file), renderGlyph(QSize(180, 180), set.second, n.draw, inset));
+        }
+    }
+}
+
+// Info-centre icons sit in the 21-pixel status bar; they are opaque because
+// the format has no alpha channel.
+void makeInfoCentreIcons(AssetSink& sink)
+{
+    const QVector<std::pair<QString, Ink>> sets = {{QStringLiteral("infocenterIcons_Gen1/"), Ink::gen1Opaque()},
+                                                   {QStringLiteral("infocenterIcons_Gen3/"), Ink::gen3Opaque()}};
+    for (const auto& set : sets) {
+        for (const Named& n : infoCentreTable())
+            sink.save(set.first + QLatin1String(n.file), renderGlyph(QSize(40, 40), set.second, n.draw, 0.09));
+    }
+}
