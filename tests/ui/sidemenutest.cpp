@@ -1,0 +1,105 @@
+#include "ui/MenuLine.h"
+#include "ui/SideMenu.h"
+#include "ui/StyleSheets.h"
+#include "ui/softButton.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QtTest>
+
+class SideMenuTest : public QObject {
+    Q_OBJECT
+private slots:
+    void stylePriorities_data()
+    {
+        QTest::addColumn<bool>("active");
+        QTest::addColumn<bool>("pressed");
+        QTest::addColumn<bool>("selected");
+        QTest::addColumn<QString>("style");
+        QTest::newRow("inactive") << false << false << false << QStringLiteral(LABEL_ICON_CLEARED);
+        QTest::newRow("inactive pressed selected") << false << true << true << QStringLiteral(LABEL_ICON_CLEARED);
+        QTest::newRow("active") << true << false << false << QStringLiteral(LABEL_ICON);
+        QTest::newRow("active selected") << true << false << true << QStringLiteral(LABEL_ICON_SELECTED);
+        QTest::newRow("all three") << true << true << true << QStringLiteral(LABEL_ICON_PRESSED);
+    }
+
+    void stylePriorities()
+    {
+        QFETCH(bool, active);
+        QFETCH(bool, pressed);
+        QFETCH(bool, selected);
+        QFETCH(QString, style);
+        softButton b(nullptr);
+        QCOMPARE(b.label()->styleSheet(), QStringLiteral(LABEL_ICON_CLEARED));
+        b.setPressed(pressed);
+        b.setSelected(selected);
+        b.setActive(active);
+        QCOMPARE(b.label()->styleSheet(), style);
+    }
+
+    void sidesGetEdgeStyles()
+    {
+        SideMenu left(nullptr, 0, 4);
+        SideMenu right(nullptr, 1, 4);
+        SideMenu other(nullptr, 2, 4);
+        QCOMPARE(left.findChildren<softButton*>().size(), 4);
+        QCOMPARE(left.objectName(), QStringLiteral("sidemenu"));
+        left.setButtonActive(0, true);
+        right.setButtonActive(0, true);
+        other.setButtonActive(0, true);
+        QCOMPARE(left.button(0)->label()->styleSheet(), QStringLiteral(LABEL_ICON LABEL_ICON_LEFT_BASE));
+        QCOMPARE(right.button(0)->label()->styleSheet(), QStringLiteral(LABEL_ICON LABEL_ICON_RIGHT_BASE));
+        QCOMPARE(other.button(0)->label()->styleSheet(), QStringLiteral(LABEL_ICON));
+        QCOMPARE(left.button(1)->label()->styleSheet(), QStringLiteral(LABEL_ICON_CLEARED LABEL_ICON_LEFT_BASE));
+    }
+
+    void outOfRangeIndexIsIgnored()
+    {
+        SideMenu menu(nullptr, 0, 4);
+        menu.setButtonPressed(5, true);
+        menu.setButtonActive(-1, true);
+        menu.setButtonLogo(4, QStringLiteral("x"));
+        menu.clrButtonLogo(9);
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(!menu.button(i)->pressed() && !menu.button(i)->active());
+    }
+
+    void releasedStyleChangeShowsAtOnce()
+    {
+        SideMenu menu(nullptr, 1, 4);
+        menu.setButtonActive(0, true);
+        menu.setButtonActive(3, true);
+        menu.setReleasedStylesheet(QStringLiteral("border: 1px solid red;"));
+        QCOMPARE(menu.button(0)->label()->styleSheet(), QStringLiteral("border: 1px solid red;"));
+        QCOMPARE(menu.button(3)->label()->styleSheet(), QStringLiteral("border: 1px solid red;"));
+        QCOMPARE(menu.button(1)->label()->styleSheet(), QStringLiteral(LABEL_ICON_CLEARED LABEL_ICON_RIGHT_BASE));
+    }
+
+    void clearingRemovesPixmap()
+    {
+        SideMenu menu(nullptr, 0, 4);
+        QPixmap p(10, 10);
+        p.fill(Qt::red);
+        menu.setButtonLogo(2, p);
+        QVERIFY(!menu.button(2)->label()->pixmap(Qt::ReturnByValue).isNull());
+        menu.clrButtonLogo(2);
+        QVERIFY(menu.button(2)->label()->pixmap(Qt::ReturnByValue).isNull());
+        QCOMPARE(menu.button(2)->label()->text(), QStringLiteral(" "));
+    }
+
+    void menuLineSelection()
+    {
+        MenuLine line(nullptr);
+        QCOMPARE(line.getId(), -1);
+        QCOMPARE(line.getTitleLabel()->text(), QString());
+        QCOMPARE(line.styleSheet(), QStringLiteral(STYPE_DESELECTED));
+        line.setSelected(true);
+        QCOMPARE(line.styleSheet(), QStringLiteral(STYLE_SELECTED));
+        MenuLine withSetting(QStringLiteral("On"), nullptr);
+        QCOMPARE(withSetting.getSettingsText(), QStringLiteral("On"));
+        QCOMPARE(withSetting.getTitleLabel()->text(), QStringLiteral("imenuItemName"));
+    }
+};
+
+QTEST_MAIN(SideMenuTest)
+#include "sidemenutest.moc"
