@@ -239,6 +239,7 @@ void VemorPlatform::setBacklight(bool autoMode, unsigned char level)
 
 void VemorPlatform::requestVersion(View* view, VersionItem item)
 {
+    emit versionRequested(item);
     QPointer<View> target(view);
     QTimer::singleShot(20, this, [this, target, item] {
         if (!target)

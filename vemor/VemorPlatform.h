@@ -86,6 +86,8 @@ signals:
     void canFrameSent(unsigned int id, QByteArray data);
     void canFrameReceived(QByteArray data);
     void hardwareChanged();
+    // The application asked for a version item (VersionItem).
+    void versionRequested(int item);
 
 private:
     explicit VemorPlatform(QObject* parent = nullptr);
