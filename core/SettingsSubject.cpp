@@ -40,6 +40,13 @@ SettingsSubject::SettingsSubject(QSettings* s)
     syncProcess = new QProcess(this);
 }
 
+SettingsSubject::~SettingsSubject()
+{
+    // Destroying a running QProcess kills it; give a pending flush a moment.
+    if (syncProcess && syncProcess->state() != QProcess::NotRunning)
+        syncProcess->waitForFinished(2000);
+}
+
 void SettingsSubject::unlockSettingsfile()
 {
     if (!settings)

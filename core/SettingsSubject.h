@@ -38,6 +38,7 @@ class SettingsSubject : public Subject {
     Q_OBJECT
 public:
     explicit SettingsSubject(QSettings* settings);
+    ~SettingsSubject() override;
 
     unit_t getWeightUnitType() const { return weightUnit; }
     unit_t getTempUnitType() const { return tempUnit; }
