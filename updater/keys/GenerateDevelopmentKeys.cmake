@@ -5,6 +5,7 @@
 # units are built with the provisioning file (FIELDLOADER_KEY_TABLE).
 #
 #   cmake -DOUT=development_keys.txt -P GenerateDevelopmentKeys.cmake
+cmake_policy(VERSION 3.16)
 if(NOT OUT)
   message(FATAL_ERROR "GenerateDevelopmentKeys.cmake: set OUT to the file to write")
 endif()

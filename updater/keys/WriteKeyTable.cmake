@@ -4,6 +4,7 @@
 # stops the build: a unit with a wrong table could never pair with the PC tool.
 #
 #   cmake -DKEYS=keys.txt -DOUT=PskKeyTable.cpp -P WriteKeyTable.cmake
+cmake_policy(VERSION 3.16)
 if(NOT KEYS OR NOT OUT)
   message(FATAL_ERROR "WriteKeyTable.cmake: set KEYS (key file) and OUT (C++ file to write)")
 endif()
@@ -15,8 +16,14 @@ file(READ "${KEYS}" content)
 # Accept a final newline and Windows line ends, nothing else.
 string(REPLACE "\r\n" "\n" content "${content}")
 string(REGEX REPLACE "\n$" "" content "${content}")
-if(content MATCHES "[;\\\\\\[\\]]")
-  message(FATAL_ERROR "Wi-Fi key table ${KEYS}: unexpected characters; expected one 64-digit lower-case hexadecimal key per line")
+# Only digits, a-f and line ends: this also keeps list separators and
+# brackets, which CMake would interpret, out of the lines below.
+if(content MATCHES "[^0-9a-f\n]")
+  string(REGEX MATCH "^[0-9a-f\n]*" valid "${content}")
+  string(REGEX REPLACE "[^\n]" "" newlines "${valid}")
+  string(LENGTH "${newlines}" line)
+  math(EXPR line "${line} + 1")
+  message(FATAL_ERROR "Wi-Fi key table ${KEYS}, line ${line}: a character other than 0-9 and a-f; expected one 64-digit lower-case hexadecimal key per line")
 endif()
 string(REPLACE "\n" ";" lines "${content}")
 list(LENGTH lines count)
@@ -28,8 +35,9 @@ set(line 0)
 set(body "")
 foreach(key IN LISTS lines)
   math(EXPR line "${line} + 1")
-  if(NOT key MATCHES "^[0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f]$")
-    message(FATAL_ERROR "Wi-Fi key table ${KEYS}, line ${line}: not a key of 64 lower-case hexadecimal digits")
+  string(LENGTH "${key}" length)
+  if(NOT length EQUAL 64)
+    message(FATAL_ERROR "Wi-Fi key table ${KEYS}, line ${line}: ${length} digits, expected a key of 64 lower-case hexadecimal digits")
   endif()
   string(APPEND body "    \"${key}\",\n")
 endforeach()
