@@ -1,0 +1,211 @@
+#include "VemorPlatform.h"
+#include "View.h"
+#include "VirtualHandheld.h"
+#include "support/TestSandbox.h"
+
+#include <QCheckBox>
+#include <QImage>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QSlider>
+#include <QtTest>
+
+class VirtualHandheldTest : public QObject {
+    Q_OBJECT
+private slots:
+    void options_data();
+    void options();
+    void keyboardMapping();
+    void softKeysByMouseAndKeyboard();
+    void indicatorsFollowPlatform();
+    void controlsDrivePlatform();
+    void screenshotOfRealBinary();
+};
+
+void VirtualHandheldTest::options_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("shot");
+    QTest::addColumn<QString>("log");
+    QTest::addColumn<int>("quitAfter");
+    QTest::addColumn<int>("errors");
+    QTest::newRow("none") << QStringList {"nordel"} << QString() << QString() << -1 << 0;
+    QTest::newRow("screenshot and quit")
+        << QStringList {"nordel", "--screenshot", "a.png", "--quit-after", "6000"} << "a.png" << QString() << 6000 << 0;
+    QTest::newRow("inline values") << QStringList {"nordel", "--candump-log=c.log", "--quit-after=0"} << QString()
+                                   << "c.log" << 0 << 0;
+    QTest::newRow("application's own arguments left alone")
+        << QStringList {"nordel", "-x", "--other", "--screenshot", "b.png"} << "b.png" << QString() << -1 << 0;
+    QTest::newRow("negative time refused") << QStringList {"nordel", "--quit-after", "-5"} << QString() << QString()
+                                           << -1 << 1;
+    QTest::newRow("non-numeric time refused") << QStringList {"nordel", "--quit-after", "soon"} << QString()
+                                              << QString() << -1 << 1;
+    QTest::newRow("missing value at the end") << QStringList {"nordel", "--screenshot"} << QString() << QString()
+                                              << -1 << 1;
+    QTest::newRow("empty inline file name") << QStringList {"nordel", "--screenshot="} << QString() << QString()
+                                            << -1 << 1;
+}
+
+void VirtualHandheldTest::options()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, shot);
+    QFETCH(QString, log);
+    QFETCH(int, quitAfter);
+    QFETCH(int, errors);
+    const VirtualHandheld::Options o = VirtualHandheld::parseOptions(args);
+    QCOMPARE(o.screenshotFile, shot);
+    QCOMPARE(o.candumpLog, log);
+    QCOMPARE(o.quitAfterMs, quitAfter);
+    QCOMPARE(o.errors.size(), errors);
+}
+
+void VirtualHandheldTest::keyboardMapping()
+{
+    QCOMPARE(VirtualHandheld::softKeyForKeyboard(Qt::Key_1), 0);
+    QCOMPARE(VirtualHandheld::softKeyForKeyboard(Qt::Key_8), 7);
+    QCOMPARE(VirtualHandheld::softKeyForKeyboard(Qt::Key_F1), 0);
+    QCOMPARE(VirtualHandheld::softKeyForKeyboard(Qt::Key_F8), 7);
+    QCOMPARE(VirtualHandheld::softKeyForKeyboard(Qt::Key_9), -1);
+    QCOMPARE(VirtualHandheld::softKeyForKeyboard(Qt::Key_F9), -1);
+    QCOMPARE(VirtualHandheld::softKeyForKeyboard(Qt::Key_0), -1);
+    QCOMPARE(int(VirtualHandheld::softKeyBit(0)), 0x80);
+    QCOMPARE(int(VirtualHandheld::softKeyBit(7)), 0x01);
+    QCOMPARE(int(VirtualHandheld::softKeyBit(8)), 0);
+    QCOMPARE(int(VirtualHandheld::softKeyBit(-1)), 0);
+}
+
+void VirtualHandheldTest::softKeysByMouseAndKeyboard()
+{
+    VemorPlatform* platform = VemorPlatform::instance();
+    platform->setSoftButtons(0);
+    View view;
+    VirtualHandheld handheld(&view);
+    handheld.show();
+
+    auto* key0 = handheld.findChild<QPushButton*>(QStringLiteral("softKey0"));
+    auto* key7 = handheld.findChild<QPushButton*>(QStringLiteral("softKey7"));
+    auto* key4 = handheld.findChild<QPushButton*>(QStringLiteral("softKey4"));
+    QVERIFY(key0 && key7 && key4);
+    // Right edge counts from the bottom: key 7 sits above key 4.
+    QVERIFY(key7->mapTo(&handheld, QPoint()).y() < key4->mapTo(&handheld, QPoint()).y());
+    QVERIFY(key0->mapTo(&handheld, QPoint()).x() < view.mapTo(&handheld, QPoint()).x());
+    QVERIFY(key7->mapTo(&handheld, QPoint()).x() > view.mapTo(&handheld, QPoint()).x());
+
+    QTest::mousePress(key0, Qt::LeftButton);
+    QCOMPARE(int(platform->softButtons()), 0x80);
+    QTest::mousePress(key7, Qt::LeftButton);
+    QCOMPARE(int(platform->softButtons()), 0x81);
+    QTest::mouseRelease(key0, Qt::LeftButton);
+    QCOMPARE(int(platform->softButtons()), 0x01);
+    QTest::mouseRelease(key7, Qt::LeftButton);
+    QCOMPARE(int(platform->softButtons()), 0x00);
+
+    QTest::keyPress(&view, Qt::Key_F2);
+    QCOMPARE(int(platform->softButtons()), 0x40);
+    QTest::keyPress(&view, Qt::Key_5);
+    QCOMPARE(int(platform->softButtons()), 0x48);
+    QTest::keyRelease(&view, Qt::Key_F2);
+    QTest::keyRelease(&view, Qt::Key_5);
+    QCOMPARE(int(platform->softButtons()), 0x00);
+    // Auto-repeat neither presses again nor releases.
+    QTest::keyPress(&handheld, Qt::Key_1);
+    QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_1, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(&handheld, &repeat);
+    QCOMPARE(int(platform->softButtons()), 0x80);
+    QTest::keyRelease(&handheld, Qt::Key_1);
+    QCOMPARE(int(platform->softButtons()), 0x00);
+}
+
+void VirtualHandheldTest::indicatorsFollowPlatform()
+{
+    View view;
+    VirtualHandheld handheld(&view);
+    VemorPlatform* platform = VemorPlatform::instance();
+    auto* led2 = handheld.findChild<QLabel*>(QStringLiteral("led2"));
+    QVERIFY(led2);
+    for (int colour : {LED_COLOR_RED, LED_COLOR_GREEN, LED_COLOR_YELLOW, LED_COLOR_OFF}) {
+        view.setLed(2, static_cast<LedColor>(colour));
+        QCOMPARE(led2->property("ledColour").toInt(), colour);
+    }
+    const QString offStyle = led2->styleSheet();
+    view.setLed(2, LED_COLOR_RED);
+    QVERIFY(led2->styleSheet() != offStyle);
+
+    BuzzerConfig pattern {{0x03, 0x83, 0x03, 0x01, 0x11}};
+    view.setBuzzerStatus(&pattern);
+    auto* buzzer = handheld.findChild<QLabel*>(QStringLiteral("buzzerIndicator"));
+    QVERIFY(buzzer);
+    QVERIFY2(buzzer->text().contains(QStringLiteral("03 83 03 01 11")), qPrintable(buzzer->text()));
+    BuzzerConfig stop {{0x00, 0x80, 0x00, 0x80, 0x00}};
+    view.setBuzzerStatus(&stop);
+    QVERIFY(buzzer->text().contains(QStringLiteral("off")));
+
+    view.setBacklightMode(false, 4);
+    auto* backlight = handheld.findChild<QLabel*>(QStringLiteral("backlightIndicator"));
+    QVERIFY(backlight);
+    QVERIFY2(backlight->text().contains(QStringLiteral("4/7")), qPrintable(backlight->text()));
+    QVERIFY(!backlight->text().contains(QStringLiteral("auto")));
+    QCOMPARE(platform->backlightLevel(), static_cast<unsigned char>(4));
+}
+
+void VirtualHandheldTest::controlsDrivePlatform()
+{
+    View view;
+    VirtualHandheld handheld(&view);
+    VemorPlatform* platform = VemorPlatform::instance();
+    handheld.findChild<QSlider*>(QStringLiteral("signalSlider"))->setValue(3);
+    handheld.findChild<QCheckBox*>(QStringLiteral("cableCheck"))->setChecked(true);
+    handheld.findChild<QSlider*>(QStringLiteral("batterySlider"))->setValue(14);
+    handheld.findChild<QSlider*>(QStringLiteral("lever8"))->setValue(200);
+    handheld.findChild<QCheckBox*>(QStringLiteral("input31"))->setChecked(true);
+    QCOMPARE(int(platform->signal()), 3);
+    QVERIFY(platform->cable());
+    QCOMPARE(int(platform->battery()), 14);
+    QCOMPARE(int(platform->lever(8)), 200);
+    QVERIFY(platform->digitalInput(31));
+
+    // Changes made elsewhere show in the controls.
+    platform->setLever(0, 10);
+    QCOMPARE(handheld.findChild<QSlider*>(QStringLiteral("lever0"))->value(), 10);
+    platform->setDigitalInput(31, false);
+    QVERIFY(!handheld.findChild<QCheckBox*>(QStringLiteral("input31"))->isChecked());
+}
+
+void VirtualHandheldTest::screenshotOfRealBinary()
+{
+    const QString binDir = qEnvironmentVariable("NORDEL_BINARY_DIR");
+    QVERIFY2(!binDir.isEmpty(), "NORDEL_BINARY_DIR is not set");
+    const QString binary = binDir + QStringLiteral("/nordel");
+    QVERIFY2(QFileInfo(binary).isExecutable(), qPrintable(binary + QStringLiteral(" is not built")));
+
+    TestSandbox sandbox;
+    QVERIFY(sandbox.isValid());
+    sandbox.writeStub(QStringLiteral("sync"), "exit 0\n");
+    const QString shot = sandbox.path() + QStringLiteral("/shot.png");
+    const QString log = sandbox.path() + QStringLiteral("/can.log");
+
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("NORDEL_DEVICE_ROOT"), sandbox.root());
+    env.insert(QStringLiteral("HOME"), sandbox.path());
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(sandbox.path());
+    p.start(binary, {QStringLiteral("--screenshot"), shot, QStringLiteral("--quit-after"), QStringLiteral("1000"),
+                     QStringLiteral("--candump-log"), log});
+    QVERIFY(p.waitForStarted(10000));
+    QVERIFY2(p.waitForFinished(30000), "nordel did not quit in time");
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+
+    const QImage image(shot);
+    QVERIFY2(!image.isNull(), "no PNG written");
+    QVERIFY(image.width() >= 480);
+    QVERIFY(image.height() >= 272);
+    QVERIFY(QFileInfo::exists(log));
+}
+
+QTEST_MAIN(VirtualHandheldTest)
+#include "virtualhandheldtest.moc"
