@@ -50,9 +50,9 @@ QImage truckTop(bool backStabilisers)
     shape(p, Canvas::rect(110, 56, 12, 236, 1), kSteel);
     shape(p, Canvas::rect(154, 56, 12, 236, 1), kSteel);
     // Load bed.
-    shape(p, Canvas::rect(94, 134, 88, 152, 3), kBed);
+    shape(p, Canvas::rect(100, 134, 76, 152, 3), kBed);
     p.setPen(QPen(QColor(0x9A, 0xA2, 0xA6), 1.5));
-    for (qreal x = 108; x < 180; x += 14)
+    for (qreal x = 112; x < 176; x += 14)
         p.drawLine(QPointF(x, 140), QPointF(x, 280));
 
     outrigger(p, 100, 26, 247);
