@@ -144,12 +144,16 @@ VirtualHandheld::VirtualHandheld(View* view, QWidget* parent)
     m_screen = new QWidget(bezel);
     m_screen->setObjectName(QStringLiteral("screen"));
     m_screen->setFixedSize(ScreenWidth, ScreenHeight);
+    // A lit, empty display until the application draws on it.
+    m_screen->setAttribute(Qt::WA_StyledBackground);
+    m_screen->setStyleSheet(QStringLiteral("#screen { background-color: white; }"));
     auto* screenLayout = new QVBoxLayout(m_screen);
     screenLayout->setContentsMargins(0, 0, 0, 0);
     screenLayout->setSpacing(0);
     if (m_view)
         screenLayout->addWidget(m_view);
     bezelLayout->addWidget(m_screen);
+    bezel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
     front->addLayout(left);
     front->addWidget(bezel);
