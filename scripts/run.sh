@@ -10,6 +10,9 @@ build=${NORDEL_BUILD_DIR:-$here/build}
 # The unit's files (/home/GUI/...) live in a sandbox folder on the desktop.
 export NORDEL_DEVICE_ROOT=${NORDEL_DEVICE_ROOT:-$build/device-root}
 mkdir -p "$NORDEL_DEVICE_ROOT"
+# Desktop stand-ins for the Wi-Fi and camera files (start script, network and
+# stream configuration); existing files are kept.
+"$here/tools/desktop-device/seed.sh" "$NORDEL_DEVICE_ROOT"
 export PATH="$here/tools/desktop-bin:$PATH"
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec "$build/nordel" "$@"

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QStringList>
 #include <QtTest>
 
@@ -68,6 +69,7 @@ private slots:
     void failingStartScriptLeavesLinkOff_data();
     void failingStartScriptLeavesLinkOff();
     void queryIsNotStartedTwice();
+    void desktopStandInsAreUnderstood();
 
 private:
     void writeConfig();
@@ -343,6 +345,32 @@ void VemorRcWifiSubjectTest::queryIsNotStartedTwice()
     sandbox->writeFile(release, "");
     QTRY_COMPARE_WITH_TIMEOUT(wifi->getSignalQualityPct(), 50, 10000);
     QCOMPARE(lineCount(iwconfigCalls), 1);
+}
+
+void VemorRcWifiSubjectTest::desktopStandInsAreUnderstood()
+{
+    // The desktop run's stand-ins must produce output this subject parses.
+    const QString source = qEnvironmentVariable("NORDEL_SOURCE_DIR");
+    if (source.isEmpty())
+        QSKIP("NORDEL_SOURCE_DIR not set");
+    QProcess seed;
+    seed.start(source + QStringLiteral("/tools/desktop-device/seed.sh"), {sandbox->root()});
+    QVERIFY(seed.waitForFinished(10000));
+    QCOMPARE(seed.exitCode(), 0);
+    for (const QString& tool : {QStringLiteral("iwconfig"), QStringLiteral("ifconfig")}) {
+        QFile::remove(sandbox->binDir() + QLatin1Char('/') + tool);
+        QVERIFY(QFile::copy(source + QStringLiteral("/tools/desktop-bin/") + tool,
+                            sandbox->binDir() + QLatin1Char('/') + tool));
+    }
+
+    auto wifi = makeSubject();
+    QVERIFY(wifi->isWifiAvailable());
+    wifi->connectWifi();
+    QTRY_COMPARE_WITH_TIMEOUT(wifi->getState(), WifiSubject::WIFI_CONNECTED, 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(wifi->getSsid(), QStringLiteral("CRANE-CAM-0042"), 10000);
+    QVERIFY(wifi->getSignalQualityPct() >= 20);
+    wifi->updateIp();
+    QTRY_COMPARE_WITH_TIMEOUT(wifi->getIpAddress(), QStringLiteral("192.168.10.23"), 10000);
 }
 
 QTEST_GUILESS_MAIN(VemorRcWifiSubjectTest)
