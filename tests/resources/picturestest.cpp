@@ -86,6 +86,16 @@ double differingShare(const QImage& a, const QImage& b)
     return double(differing) / (x.width() * x.height());
 }
 
+// True when some pixel within radius of centre is drawn (not transparent).
+bool drawnNear(const QImage& img, QPointF centre, int radius)
+{
+    for (int y = int(centre.y()) - radius; y <= int(centre.y()) + radius; ++y)
+        for (int x = int(centre.x()) - radius; x <= int(centre.x()) + radius; ++x)
+            if (img.valid(x, y) && qAlpha(img.pixel(x, y)) > 200)
+                return true;
+    return false;
+}
+
 } // namespace
 
 class PicturesTest : public QObject {
@@ -98,6 +108,9 @@ private slots:
     void generationSetsLookDifferent();
     void infoCentreIconsAreBitmapsForEveryNumber();
     void hdlArrowsFillTheirLabels();
+    void hdlArrowColoursMatchTheirNames();
+    void hdlArrowsSitOnTheCrane();
+    void stabiliserLampsSitOnTheTruck();
     void generatorReproducesTheCompiledPictures();
 };
 
@@ -242,6 +255,111 @@ void PicturesTest::hdlArrowsFillTheirLabels()
     const QImage green(QStringLiteral(":/images/hdl/standard/ArrowJoint1upGreen.png"));
     const QImage red(QStringLiteral(":/images/hdl/standard/ArrowJoint1upRed.png"));
     QVERIFY(differingShare(green, red) > 0.1);
+}
+
+void PicturesTest::hdlArrowColoursMatchTheirNames()
+{
+    for (const char* colour : kArrowColours) {
+        const QImage img = QImage(QStringLiteral(":/images/hdl/withFlyjib/ArrowJoint5down") + QLatin1String(colour)
+                                  + QStringLiteral(".png"))
+                               .convertToFormat(QImage::Format_ARGB32);
+        QVERIFY(!img.isNull());
+        // Mean colour of the arrow's opaque inside.
+        qint64 r = 0, g = 0, b = 0, n = 0;
+        for (int y = 0; y < img.height(); ++y) {
+            for (int x = 0; x < img.width(); ++x) {
+                const QRgb p = img.pixel(x, y);
+                if (qAlpha(p) < 250 || qMax(qRed(p), qMax(qGreen(p), qBlue(p))) < 90)
+                    continue; // edge or outline
+                r += qRed(p);
+                g += qGreen(p);
+                b += qBlue(p);
+                ++n;
+            }
+        }
+        QVERIFY2(n > 20, colour);
+        r /= n;
+        g /= n;
+        b /= n;
+        const QString word = QLatin1String(colour);
+        if (word == QLatin1String("Green"))
+            QVERIFY2(g > r + 50 && g > b + 50, colour);
+        else if (word == QLatin1String("Red"))
+            QVERIFY2(r > g + 80 && r > b + 80, colour);
+        else if (word == QLatin1String("Blue"))
+            QVERIFY2(b > r + 80 && b > g + 30, colour);
+        else
+            QVERIFY2(r > b + 80 && g > b + 80, colour);
+    }
+}
+
+void PicturesTest::hdlArrowsSitOnTheCrane()
+{
+    // Each arrow's rectangle (in the model widget) must touch or border the
+    // crane picture at its label position, otherwise it points at nothing.
+    struct Model {
+        QString picture;
+        QPoint at;
+        const ArrowLabel* labels;
+        const QPoint* positions;
+        int count;
+    };
+    static const QPoint standard[] = {{21, 130}, {93, 120}, {70, 10}, {100, 80}, {190, 0}, {175, 70}, {280, 50}, {205, 28}};
+    static const QPoint flyjib[] = {{5, 137},  {80, 127}, {70, 22},  {105, 84}, {140, 7},  {158, 72},
+                                    {210, 15}, {170, 27}, {290, 7},  {270, 77}, {340, 50}, {302, 33}};
+    const Model models[] = {
+        {QStringLiteral(":/images/hdl/standard/crane.png"), {50, 11}, kStandardArrows, standard, 8},
+        {QStringLiteral(":/images/hdl/withFlyjib/craneWithFlyjib.png"), {30, 37}, kFlyjibArrows, flyjib, 12}};
+    for (const Model& m : models) {
+        QImage scene(382, 182, QImage::Format_ARGB32);
+        scene.fill(Qt::transparent);
+        const QImage crane = QImage(m.picture).convertToFormat(QImage::Format_ARGB32);
+        QVERIFY(!crane.isNull());
+        for (int y = 0; y < crane.height(); ++y)
+            for (int x = 0; x < crane.width(); ++x)
+                if (scene.valid(x + m.at.x(), y + m.at.y()))
+                    scene.setPixel(x + m.at.x(), y + m.at.y(), crane.pixel(x, y));
+        for (int i = 0; i < m.count; ++i) {
+            const QRect r(m.positions[i], m.labels[i].size);
+            const int reach = 10;
+            bool near = false;
+            for (int y = r.top() - reach; y <= r.bottom() + reach && !near; ++y)
+                for (int x = r.left() - reach; x <= r.right() + reach && !near; ++x)
+                    near = scene.valid(x, y) && qAlpha(scene.pixel(x, y)) > 200;
+            QVERIFY2(near, qPrintable(m.picture + QLatin1Char(' ') + QLatin1String(m.labels[i].name)));
+        }
+    }
+}
+
+void PicturesTest::stabiliserLampsSitOnTheTruck()
+{
+    // Lamp top-left corners as fractions of the picture; lamps are a tenth
+    // of the picture's height square.
+    struct Lamp {
+        double fx, fy;
+        bool backOnly;
+    };
+    const Lamp lamps[] = {{0.43, 0.0, false},  {0.04, 0.34, false}, {0.18, 0.21, false},
+                          {0.83, 0.34, false}, {0.67, 0.205, false}, {0.0, 0.86, true},
+                          {0.15, 0.77, true},  {0.9, 0.86, true},    {0.75, 0.77, true}};
+    for (const char* file : {"TruckSide.png", "TruckSideBack.png"}) {
+        const bool back = QLatin1String(file) == QLatin1String("TruckSideBack.png");
+        const QImage img = QImage(QStringLiteral(":/images/stab/") + QLatin1String(file)).convertToFormat(QImage::Format_ARGB32);
+        QVERIFY(!img.isNull());
+        const double half = img.height() * 0.05;
+        for (const Lamp& l : lamps) {
+            const QPointF centre(img.width() * l.fx + half, img.height() * l.fy + half);
+            if (l.backOnly && !back) {
+                // Without back stabilisers nothing is drawn where their feet would be.
+                if (l.fy > 0.8)
+                    QVERIFY2(!drawnNear(img, centre, 6), file);
+                continue;
+            }
+            QVERIFY2(drawnNear(img, centre, 8), qPrintable(QLatin1String(file) + QStringLiteral(" lamp at ")
+                                                             + QString::number(l.fx) + QLatin1Char(',')
+                                                             + QString::number(l.fy)));
+        }
+    }
 }
 
 void PicturesTest::generatorReproducesTheCompiledPictures()

@@ -86,6 +86,8 @@ void drawCrane(QPainter& p, const Model& m)
     shape(p, bar(m.p3, m.teleStart, 12), kCab);
     QPointF tip = m.boomEnd;
     if (m.flyjib) {
+        // Flyjib cylinder under joint 5, where its down arrow points.
+        cylinder(p, m.teleStart + QPointF(10, 8), m.p5 + (m.flyTeleStart - m.p5) * 0.5 + QPointF(0, 6));
         shape(p, bar(m.boomEnd, m.p5, 8), kCab);
         shape(p, bar(m.flyTeleStart, m.flyEnd, 6, Qt::FlatCap), kRod);
         shape(p, bar(m.p5, m.flyTeleStart, 10), kCab);
@@ -191,12 +193,12 @@ Model flyjibModel()
     m.p1 = {76, 152};
     m.p2 = {100, 76};
     m.p3 = {162, 62};
-    m.teleStart = {222, 60};
-    m.boomEnd = {262, 59};
+    m.teleStart = {220, 54};
+    m.boomEnd = {262, 48};
     m.flyjib = true;
-    m.p5 = {272, 62};
-    m.flyTeleStart = {318, 74};
-    m.flyEnd = {348, 82};
+    m.p5 = {272, 56};
+    m.flyTeleStart = {318, 72};
+    m.flyEnd = {346, 80};
     m.ground = 178;
     m.arrows = {
         {"ArrowJoint1up", QRect(5, 137, 61, 31), {0.92, 0.72}, {0.42, 1.05}, {0.08, 0.22}},

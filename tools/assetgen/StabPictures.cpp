@@ -22,13 +22,14 @@ void shape(QPainter& p, const QPainterPath& path, const QColor& fill, qreal outl
     p.drawPath(path);
 }
 
-// One outrigger seen from above: housing across the frame, beams out to
-// both sides, a round foot at each end. The stabiliser lamps of the
-// stabilize view sit on the beam roots and on the feet.
-void outrigger(QPainter& p, qreal y, qreal leftFoot, qreal rightFoot)
+// One outrigger seen from above: a wide housing across the frame, beams out
+// to both sides, a round foot at each end. The stabiliser lamps of the
+// stabilize view sit on the housing corners and on the feet.
+void outrigger(QPainter& p, qreal y, qreal leftFoot, qreal rightFoot, qreal housingLeft, qreal housingRight,
+               qreal housingTop)
 {
     shape(p, Canvas::rect(leftFoot, y - 6, rightFoot - leftFoot, 12, 2), kSteelLight);
-    shape(p, Canvas::rect(86, y - 9, 104, 18, 3), kSteel);
+    shape(p, Canvas::rect(housingLeft, housingTop, housingRight - housingLeft, y + 10 - housingTop, 3), kSteel);
     shape(p, Canvas::circle({leftFoot, y + 4}, 10), kSteel);
     shape(p, Canvas::circle({rightFoot, y + 4}, 10), kSteel);
 }
@@ -55,9 +56,9 @@ QImage truckTop(bool backStabilisers)
     for (qreal x = 112; x < 176; x += 14)
         p.drawLine(QPointF(x, 140), QPointF(x, 280));
 
-    outrigger(p, 100, 26, 247);
+    outrigger(p, 100, 26, 247, 58, 218, 80);
     if (backStabilisers)
-        outrigger(p, 262, 15, 267);
+        outrigger(p, 262, 15, 267, 50, 226, 244);
 
     // Crane turret and the booms folded back over the bed.
     shape(p, Canvas::circle({138, 104}, 26), kCab);
