@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/Observer.h"
+
+#include <QString>
+
+class HdlSubject;
+
+// Adapter of HdlSubject: reports level and validity when attached and
+// whenever either changes. Does not attach itself.
+class HdlObserver : public Observer {
+public:
+    explicit HdlObserver(HdlSubject* s);
+    virtual ~HdlObserver();
+
+    void attach() override;
+    void detach() override;
+    void update() override;
+    virtual void hdlChanged(unsigned int level, bool valid);
+
+    QString getHdlString();
+
+private:
+    unsigned int level = 0;
+    bool valid = false;
+};
