@@ -12,7 +12,7 @@ const int kCellW = 150;
 const int kCellH = 128;
 const int kColumns = 10;
 
-QImage checker(QSize size)
+QImage plainSheet(QSize size)
 {
     QImage img(size, QImage::Format_RGB32);
     img.fill(QColor(0xEF, 0xEF, 0xEF));
@@ -28,7 +28,7 @@ QImage makeContactSheet(const AssetSink& sink)
     const QVector<AssetSink::Entry>& all = sink.entries();
     const int rows = (all.size() + kColumns - 1) / kColumns;
     const int previewH = 200;
-    QImage sheet = checker(QSize(kColumns * kCellW, rows * kCellH + previewH * 2 + 20));
+    QImage sheet = plainSheet(QSize(kColumns * kCellW, rows * kCellH + previewH * 2 + 20));
     QPainter p(&sheet);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);

@@ -170,7 +170,6 @@ void stopSign(Canvas& c)
 void warningTriangle(Canvas& c, bool red)
 {
     QPainterPath t = Canvas::polygon({{50, 8}, {95, 88}, {5, 88}});
-    QPainterPath rounded;
     c.painter().save();
     if (!c.ink().outlined) {
         QPen pen(c.ink().color(red ? R::Bad : R::Warn), 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -243,8 +242,6 @@ void gear(Canvas& c)
 {
     QPainterPath teeth;
     for (int i = 0; i < 8; ++i) {
-        QPainter& p = c.painter();
-        Q_UNUSED(p);
         const qreal a = 45.0 * i;
         QPainterPath t = Canvas::rect(-8, -46, 16, 20, 3);
         QTransform tr;
@@ -340,14 +337,13 @@ void oilDrop(Canvas& c, QPointF o, qreal s)
 
 void signalBars(Canvas& c, bool off)
 {
-    const R role = off ? R::Fg : R::Fg;
     for (int i = 0; i < 4; ++i) {
         const qreal h = 22 + i * 22;
         QPainterPath bar = Canvas::rect(6 + i * 24, 94 - h, 17, h, 3);
         if (off)
-            c.stroke(bar, role, 4);
+            c.stroke(bar, R::Fg, 4);
         else
-            c.solid(bar, role);
+            c.solid(bar, R::Fg);
     }
     if (off) {
         c.line({10, 10}, {90, 90}, R::Bad, 11);

@@ -95,18 +95,14 @@ QVector<Named> generationTable()
 void stbSide(Canvas& c, int side)
 {
     Glyphs::truckRear(c, 0, true, side);
-    const qreal x = side == 0 ? 6 : 94;
     const qreal dir = side == 0 ? -1 : 1;
     c.line({50 - dir * 6, 12}, {50 + dir * 30, 12}, R::Accent, 7);
-    Q_UNUSED(x);
     c.fill(Canvas::arrowHead({50 + dir * 20, 12}, {50 + dir * 44, 12}, 16, 11), R::Accent);
 }
 
 void winchWithArrow(Canvas& c, bool up)
 {
     Glyphs::winch(c, false);
-    const QPointF from(94, up ? 90 : 46), to(94, up ? 46 : 94);
-    Q_UNUSED(from);
     c.line({94, 48}, {94, 88}, R::Accent, 6);
     c.fill(Canvas::arrowHead({94, up ? 60.0 : 76.0}, {94, up ? 38.0 : 98.0}, 16, 9), R::Accent);
 }
