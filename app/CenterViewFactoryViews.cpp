@@ -1,8 +1,6 @@
 #include "app/CenterViewFactory.h"
 
 #include "ui/Icons.h"
-#include "views/HdlView.h"
-#include "views/craneoverviewview.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -31,15 +29,11 @@ CenterView* CenterViewFactory::makeCenterView(centerViewType_t type)
 {
     switch (type) {
     case HDL_VIEW:
-        return new HdlView(subjectWinchAvailable, subjectFlyjibAvailable, subjectLoadAndDerate, subjectFunctionState,
-                           subjectRegenAvailable, subjectRegenMode, subjectUiGeneration, languageSubject);
+        return new PlaceholderView(QStringLiteral("HDL"));
     case EVS_VIEW:
         return new PlaceholderView(QStringLiteral("EVS"));
     case OVERVIEW_VIEW:
-        return new craneoverviewview(subjectEvsAvailable, subjectEvs, subjectOilTempAvailable, subjectOilTemp,
-                                     subjectWinchAvailable, subjectFlyjibAvailable, subjectLoadAndDerate,
-                                     subjectWinchWeight, subjectHookWeight, subjectSettings, subjectHdl,
-                                     subjectUiGeneration, subjectFrontStab);
+        return new PlaceholderView(QStringLiteral("Overview"));
     case SETTINGS_VIEW:
         return new PlaceholderView(QStringLiteral("Settings"));
     case STABILIZE_VIEW:
