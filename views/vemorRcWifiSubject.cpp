@@ -49,6 +49,10 @@ void vemorRcWifiSubject::initProcess()
     connect(controlProcess, &QProcess::errorOccurred, this, &vemorRcWifiSubject::controlProcessError);
     connect(signalProcess, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
             [this](int exitCode, QProcess::ExitStatus) { processFinishedGetSignalStrength(exitCode); });
+    connect(signalProcess, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            retrySignalQueryLater();
+    });
     connect(ipProcess, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
             [this](int exitCode, QProcess::ExitStatus) { processGetIpFinished(exitCode); });
 
@@ -162,7 +166,15 @@ void vemorRcWifiSubject::updateSignalStrength()
 {
     if (signalProcess->state() != QProcess::NotRunning)
         return;
-    ExternalProgram::start(*signalProcess, QStringLiteral("iwconfig"), {interfaceName});
+    if (!ExternalProgram::start(*signalProcess, QStringLiteral("iwconfig"), {interfaceName}))
+        retrySignalQueryLater();
+}
+
+void vemorRcWifiSubject::retrySignalQueryLater()
+{
+    // A query that never ran has no answer to restart the cycle from.
+    if (periodicSignalUpdate)
+        signalTimer.start();
 }
 
 int vemorRcWifiSubject::qualityFromBitRate(unsigned long long mbps)

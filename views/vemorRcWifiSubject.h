@@ -48,6 +48,7 @@ private slots:
 
 private:
     static QString readOutput(QProcess& process);
+    void retrySignalQueryLater();
 
     bool wifiAvailable = false;
     wifiState_t state = WIFI_OFF;

@@ -70,6 +70,7 @@ private slots:
     void failingStartScriptLeavesLinkOff();
     void queryIsNotStartedTwice();
     void desktopStandInsAreUnderstood();
+    void periodicQueryOutlivesMissingTool();
 
 private:
     void writeConfig();
@@ -371,6 +372,21 @@ void VemorRcWifiSubjectTest::desktopStandInsAreUnderstood()
     QVERIFY(wifi->getSignalQualityPct() >= 20);
     wifi->updateIp();
     QTRY_COMPARE_WITH_TIMEOUT(wifi->getIpAddress(), QStringLiteral("192.168.10.23"), 10000);
+}
+
+void VemorRcWifiSubjectTest::periodicQueryOutlivesMissingTool()
+{
+    writeConfig();
+    sandbox->writeFile(sandbox->devicePath(QStringLiteral("/home/start_wifi.sh")), "exit 0\n");
+    QFile::remove(sandbox->binDir() + QStringLiteral("/iwconfig"));
+    auto wifi = makeSubject();
+    wifi->connectWifi();
+    QTRY_COMPARE_WITH_TIMEOUT(wifi->getState(), WifiSubject::WIFI_CONNECTED, 10000);
+    QCOMPARE(wifi->getSignalQualityPct(), 0);
+
+    // The tool shows up later (a slow mount, say): the next round finds it.
+    sandbox->writeStub(QStringLiteral("iwconfig"), "echo 'Bit Rate=27 Mb/s'\n");
+    QTRY_COMPARE_WITH_TIMEOUT(wifi->getSignalQualityPct(), 50, 15000);
 }
 
 QTEST_GUILESS_MAIN(VemorRcWifiSubjectTest)
