@@ -1,6 +1,8 @@
 #include "app/CenterViewFactory.h"
 
 #include "ui/Icons.h"
+#include "views/HdlView.h"
+#include "views/craneoverviewview.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -29,11 +31,15 @@ CenterView* CenterViewFactory::makeCenterView(centerViewType_t type)
 {
     switch (type) {
     case HDL_VIEW:
-        return new PlaceholderView(QStringLiteral("HDL"));
+        return new HdlView(subjectWinchAvailable, subjectFlyjibAvailable, subjectLoadAndDerate, subjectFunctionState,
+                           subjectRegenAvailable, subjectRegenMode, subjectUiGeneration, languageSubject);
     case EVS_VIEW:
         return new PlaceholderView(QStringLiteral("EVS"));
     case OVERVIEW_VIEW:
-        return new PlaceholderView(QStringLiteral("Overview"));
+        return new craneoverviewview(subjectEvsAvailable, subjectEvs, subjectOilTempAvailable, subjectOilTemp,
+                                     subjectWinchAvailable, subjectFlyjibAvailable, subjectLoadAndDerate,
+                                     subjectWinchWeight, subjectHookWeight, subjectSettings, subjectHdl,
+                                     subjectUiGeneration, subjectFrontStab);
     case SETTINGS_VIEW:
         return new PlaceholderView(QStringLiteral("Settings"));
     case STABILIZE_VIEW:
