@@ -1,7 +1,12 @@
 #include "app/CenterViewFactory.h"
 
 #include "ui/Icons.h"
+#include "views/CameraView.h"
+#include "views/EvsView.h"
 #include "views/HdlView.h"
+#include "views/Infoview.h"
+#include "views/SettingsView.h"
+#include "views/StabilizeView.h"
 #include "views/craneoverviewview.h"
 
 #include <QLabel>
@@ -34,20 +39,23 @@ CenterView* CenterViewFactory::makeCenterView(centerViewType_t type)
         return new HdlView(subjectWinchAvailable, subjectFlyjibAvailable, subjectLoadAndDerate, subjectFunctionState,
                            subjectRegenAvailable, subjectRegenMode, subjectUiGeneration, languageSubject);
     case EVS_VIEW:
-        return new PlaceholderView(QStringLiteral("EVS"));
+        return new EvsView(subjectEvs, subjectUiGeneration);
     case OVERVIEW_VIEW:
         return new craneoverviewview(subjectEvsAvailable, subjectEvs, subjectOilTempAvailable, subjectOilTemp,
                                      subjectWinchAvailable, subjectFlyjibAvailable, subjectLoadAndDerate,
                                      subjectWinchWeight, subjectHookWeight, subjectSettings, subjectHdl,
                                      subjectUiGeneration, subjectFrontStab);
     case SETTINGS_VIEW:
-        return new PlaceholderView(QStringLiteral("Settings"));
+        return new SettingsView(rightSideMenu(), subjectSettings, softButtonSubject(), subjectEvsAvailable,
+                                subjectLicense, subjectClock, subjectServiceSubject, languageSubject);
     case STABILIZE_VIEW:
-        return new PlaceholderView(QStringLiteral("Stabilize"));
+        return new StabilizeView(subjectEvsAvailable, subjectInclination, subjectActiveStab, subjectStabIndication,
+                                 subjectOscil, subjectUiGeneration);
     case INFO_VIEW:
-        return new PlaceholderView(QStringLiteral("Info"));
+        return new Infoview(leverPositionSubject(), subjectRclInfo, appVerSubject(), deviceInfoSubject(),
+                            buttonSubject(), subjectWifi);
     case CAMERA_VIEW:
-        return new PlaceholderView(QStringLiteral("Camera"));
+        return new CameraView(subjectGstVideoStream);
     }
     return nullptr;
 }
