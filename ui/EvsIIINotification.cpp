@@ -7,6 +7,8 @@
 namespace {
 const char* const TextStyle =
     "color: rgb(238, 238, 236); background-color: rgba(221, 161, 161, 0); font-size: 15px; ";
+// Border width of the icon's frame in its style sheet.
+const int IconFrame = 3;
 const char* const LightBulb = "<html><img  src=\":/images/lightBulb.png\"/></html>";
 const char* const Background =
     "background-color: qlineargradient(spread:pad, x1:1, y1:1, x2:1, y2:0, stop:0.925373 rgba(24, 53, 68, 230), "
@@ -20,6 +22,7 @@ EvsIIINotification::EvsIIINotification(QWidget* parent, EvsIIISubject* evsIII, S
     , ui(new Ui::EvsIIINotification)
 {
     ui->setupUi(this);
+    iconSource = ui->icon->pixmap(Qt::ReturnByValue);
     ui->text->setStyleSheet(QLatin1String(TextStyle));
     ui->hint->setStyleSheet(QLatin1String(TextStyle) + QLatin1String("font-size: 12px;"));
     hide();
@@ -69,4 +72,8 @@ void EvsIIINotification::resizeEvent(QResizeEvent* event)
     setAutoFillBackground(true);
     const int side = qMax(0, height() - 30);
     ui->icon->setFixedSize(side, side);
+    // The picture is drawn for larger screens; fit it inside the frame
+    // instead of showing a cropped middle.
+    const int inner = qMax(1, side - 2 * IconFrame);
+    ui->icon->setPixmap(iconSource.scaled(inner, inner, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }

@@ -4,6 +4,7 @@
 #include "platform/SoftButtonObserver.h"
 #include "ui/Notification.h"
 
+#include <QPixmap>
 #include <QString>
 
 class EvsIIISubject;
@@ -36,4 +37,5 @@ protected:
 
 private:
     Ui::EvsIIINotification* ui;
+    QPixmap iconSource;
 };
