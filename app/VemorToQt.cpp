@@ -1,6 +1,7 @@
 #include "VemorToQt.h"
 
 #include "app/VemorViewMaster.h"
+#include "app/nordelappwidget.h"
 #include "can/VemorRcCanSubject.h"
 #include "platform/VemorRcBacklightSubject.h"
 #include "platform/VemorRcBatterySubject.h"
@@ -65,8 +66,10 @@ VemorToQt::VemorToQt(VemorViewMaster* m, QWidget* parent)
     ::ledControl = new VemorRcLedControl(this);
     ::buzzerSubject = new VemorRcBuzzerCtrlSubject(this);
 
-    // The application's widget tree is built next, from these ten objects in
-    // the same order, and placed in the vertical layout.
+    app = new nordelappwidget(softBtnSubject, ::rcLinkSubject, ::batterySubject, leverPosSubject,
+                              ::deviceInfoSubject, ::buttonSubject, backlighhtSubject, ::canSubject, ::ledControl,
+                              ::buzzerSubject);
+    ui->verticalLayout->addWidget(app);
 }
 
 VemorToQt::~VemorToQt()
