@@ -4,6 +4,8 @@
 
 #include <QTimer>
 
+int MpdoSubject::instances = 0;
+
 MpdoSubject::MpdoSubject(CanSubject* can)
     : CanObserver(can)
     , Subject(nullptr)
@@ -12,6 +14,7 @@ MpdoSubject::MpdoSubject(CanSubject* can)
     , syncCheck(new QTimer(this))
     , watchdog(new QTimer(this))
 {
+    ++instances;
     for (mpdoEntry_t& e : entries)
         e.observers = new QVector<Observer*>();
 
@@ -28,6 +31,7 @@ MpdoSubject::MpdoSubject(CanSubject* can)
 
 MpdoSubject::~MpdoSubject()
 {
+    --instances;
     for (mpdoEntry_t& e : entries) {
         delete e.observers;
         e.observers = nullptr;

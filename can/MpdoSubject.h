@@ -14,6 +14,9 @@ class QTimer;
 // value of each entry and wakes the MpdoObservers subscribed to it.
 class MpdoSubject : public CanObserver, public Subject {
 public:
+    // Objects alive; the application creates exactly one.
+    static int instanceCount() { return instances; }
+
     static constexpr int NumberOfEntries = 20;
     static constexpr unsigned int MpdoRxId = 0x465;
     static constexpr unsigned int SdoTxId = 0x605;
@@ -82,4 +85,7 @@ private:
     QTimer* syncCheck;
     QTimer* watchdog;
     bool synced = false;
+
+private:
+    static int instances;
 };

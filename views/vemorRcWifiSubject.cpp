@@ -24,9 +24,12 @@ QRegularExpression vemorRcWifiSubject::rxSsid(QStringLiteral("ESSID:\"(?<ssid>[^
 QRegularExpression vemorRcWifiSubject::rxBitRate(QStringLiteral("Bit Rate=(?<bitrate>\\d+)"));
 QRegularExpression vemorRcWifiSubject::rxIp(QStringLiteral("addr:(?<ip>\\d+.\\d+.\\d+.\\d+)"));
 
+int vemorRcWifiSubject::instances = 0;
+
 vemorRcWifiSubject::vemorRcWifiSubject(QObject* parent)
     : WifiSubject(parent)
 {
+    ++instances;
     initProcess();
     checkForNewWpaConfigurationFile();
     updateWifiAvailable();

@@ -13,6 +13,10 @@
 class vemorRcWifiSubject : public WifiSubject {
     Q_OBJECT
 public:
+    // Objects alive; the application creates exactly one.
+    static int instanceCount() { return instances; }
+    ~vemorRcWifiSubject() override { --instances; }
+
     explicit vemorRcWifiSubject(QObject* parent = nullptr);
 
     bool isWifiAvailable() override;
@@ -68,4 +72,7 @@ private:
     static QRegularExpression rxSsid;
     static QRegularExpression rxBitRate;
     static QRegularExpression rxIp;
+
+private:
+    static int instances;
 };
