@@ -8,6 +8,9 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // The pictures, fonts and texts are compiled into the static core library,
+    // which the linker would otherwise leave out.
+    Q_INIT_RESOURCE(nordel_resources);
     DevicePaths::initFromEnvironment();
     QFontDatabase::removeAllApplicationFonts();
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/seguisb.ttf"));
