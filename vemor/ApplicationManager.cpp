@@ -1,9 +1,12 @@
 #include "ApplicationManager.h"
 
+#include "CanBackendFactory.h"
 #include "Configuration.h"
 #include "RecordingCanBackend.h"
 #include "VemorPlatform.h"
 #include "VirtualHandheld.h"
+
+#include <QCoreApplication>
 
 ApplicationManager::ApplicationManager() = default;
 
@@ -20,7 +23,13 @@ void ApplicationManager::create()
     m_configuration->init();
     VemorPlatform* platform = VemorPlatform::instance();
     platform->setConfiguration(m_configuration);
-    // Without a bus the frames are kept for inspection.
+    // A registered provider (the crane simulator, a log replay, a real bus)
+    // chooses from the command line; without one the frames are kept for
+    // inspection.
+    if (!platform->canBackend()) {
+        if (CanBackend* backend = CanBackendFactory::create(QCoreApplication::arguments(), platform))
+            platform->setCanBackend(backend);
+    }
     if (!platform->canBackend())
         platform->setCanBackend(new RecordingCanBackend(platform));
     if (!m_configuration->views.isEmpty() && m_configuration->views.first()) {
