@@ -63,6 +63,12 @@ void BubbleLevel::updatePositionsAndSize()
     configLabel(dialLabel, &dialSize, &dialPosition, &dialPixmap);
     configLabel(linesLabel, &dialSize, &dialPosition, &linesPixmap);
     configLabel(bubbleLabel, &bubbleSize, &bubbleRest, &bubblePixmap);
+    // Views are laid out after their first values arrive; leaving the bubble at
+    // rest here would show a tilted truck as level until the tilt changes.
+    if (initialised) {
+        tiltPx = QPoint(travel(tiltPercentX), travel(tiltPercentY));
+        moveBubble(tiltPx);
+    }
     update();
 }
 
@@ -81,7 +87,8 @@ void BubbleLevel::setTiltXAxis(int percent)
 {
     if (!initialised)
         return;
-    tiltPx.setX(static_cast<int>(percent / 100.0 * (dial / 2 - dial / 27)));
+    tiltPercentX = percent;
+    tiltPx.setX(travel(percent));
     moveBubble(tiltPx);
 }
 
@@ -89,8 +96,14 @@ void BubbleLevel::setTiltYAxis(int percent)
 {
     if (!initialised)
         return;
-    tiltPx.setY(static_cast<int>(percent / 100.0 * (dial / 2 - dial / 27)));
+    tiltPercentY = percent;
+    tiltPx.setY(travel(percent));
     moveBubble(tiltPx);
+}
+
+int BubbleLevel::travel(int percent) const
+{
+    return static_cast<int>(percent / 100.0 * (dial / 2 - dial / 27));
 }
 
 void BubbleLevel::moveBubble(QPoint tilt)

@@ -41,6 +41,7 @@ private:
     void updatePositionsAndSize();
     void configLabel(QLabel* label, QSize* size, QPoint* position, QPixmap* pixmap);
     void moveBubble(QPoint tilt);
+    int travel(int percent) const;
     void drawLabel(QLabel* label, QPoint* centre, int offset);
 
     QPixmap dialPixmap;
@@ -59,5 +60,8 @@ private:
     QPoint dialPosition;
     QPoint bubbleRest;
     QPoint tiltPx;
+    // Last tilts in percent, so a new size shows the same tilt at its own scale.
+    int tiltPercentX = 0;
+    int tiltPercentY = 0;
     bool initialised = false;
 };

@@ -101,6 +101,12 @@ void SettingsView::onResume()
     if (resumed)
         return;
     resumed = true;
+    // Lines polished before they were first shown keep the look of their form;
+    // styling them again once shown gives every line its real look.
+    for (int i = 0; i < menuLines.size(); ++i) {
+        menuLines.at(i)->setStyleSheet(QString());
+        menuLines.at(i)->setSelected(i == selected);
+    }
     updateSoftButtons();
     EvsAvailableObserver::attach();
     SettingsObserver::attach();

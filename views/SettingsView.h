@@ -10,6 +10,7 @@
 #include "views/LicenseObserver.h"
 
 #include <QList>
+#include <QPointer>
 
 class ClockSubject;
 class EvsAvailableSubject;
@@ -131,7 +132,8 @@ private:
     void scrollNotices(int pixels);
 
     Ui::SettingsView* ui;
-    SideMenu* sideMenu;
+    // Guarded: the menu belongs to the mode widget and may go first at shutdown.
+    QPointer<SideMenu> sideMenu;
     LicenseSubject* licenseSubject;
     QList<MenuLine*> menuLines;
     int selected = 0;

@@ -208,7 +208,7 @@ private slots:
         QCOMPARE(level.bubblePosition() - level.bubbleRestPosition(), QPoint(-62, 50));
     }
 
-    void resizeRecomputesAndRestsTheBubble()
+    void resizeKeepsTheTiltAtTheNewScale()
     {
         BubbleLevel level(nullptr);
         level.show(); // a hidden widget gets its resize event only when shown
@@ -216,8 +216,10 @@ private slots:
         level.resize(200, 250);
         QCOMPARE(level.dialSize(), 180);
         QCOMPARE(level.bubbleSize(), 42);
-        QCOMPARE(level.bubblePosition(), level.bubbleRestPosition());
         QCOMPARE(level.bubbleRestPosition(), QPoint(100 - 21, 125 - 21));
+        // 60 % of the new travel (90 - 6 = 84 pixels), not the old one.
+        QCOMPARE(level.tilt(), QPoint(50, 0));
+        QCOMPARE(level.bubblePosition() - level.bubbleRestPosition(), QPoint(50, 0));
     }
 
     void circleLabelsSitBelowTheCentreInOrder()
