@@ -5,10 +5,10 @@
 #include "core/SettingsSubject.h"
 #include "model/FunctionStateSubject.h"
 #include "model/LanguageSubject.h"
-#include "model/RCLMxEvsSubject.h"
 #include "model/RclMxEptoSubject.h"
 #include "model/RclMxEvsAvailableSubject.h"
 #include "model/RclMxEvsIIISubject.h"
+#include "model/RCLMxEvsSubject.h"
 #include "model/RclMxFrontStabSubject.h"
 #include "model/RclMxIpCameraSubject.h"
 #include "model/RclMxServiceSubject.h"
@@ -32,14 +32,24 @@
 #include "model/RovA7RclInfoSubject.h"
 #include "model/RovA7RegeneraitonAvailableSubject.h"
 #include "model/RovA7RegenerationModeSubject.h"
+#include "model/rovA7StabActiveSideSubject.h"
 #include "model/RovA7StabIndicationSubject.h"
 #include "model/RovA7WinchAvailableSubject.h"
 #include "model/RovA7WinchWeightSubject.h"
 #include "model/UiModeSubject.h"
-#include "model/rovA7StabActiveSideSubject.h"
+#include "ui/Icons.h"
+#include "views/CameraView.h"
+#include "views/craneoverviewview.h"
+#include "views/EvsView.h"
 #include "views/GstVideoStreamSubject.h"
+#include "views/HdlView.h"
+#include "views/Infoview.h"
 #include "views/LicenseSubject.h"
+#include "views/SettingsView.h"
+#include "views/StabilizeView.h"
 #include "views/vemorRcWifiSubject.h"
+
+#include <QPixmap>
 
 namespace {
 QSettings* settingsFile = nullptr;
@@ -200,4 +210,53 @@ ButtonSubject* CenterViewFactory::buttonSubject()
 AppVerSubject* CenterViewFactory::appVerSubject()
 {
     return appVerSubjectPtr;
+}
+
+CenterView* CenterViewFactory::makeCenterView(centerViewType_t type)
+{
+    switch (type) {
+    case HDL_VIEW:
+        return new HdlView(subjectWinchAvailable, subjectFlyjibAvailable, subjectLoadAndDerate, subjectFunctionState,
+                           subjectRegenAvailable, subjectRegenMode, subjectUiGeneration, languageSubject);
+    case EVS_VIEW:
+        return new EvsView(subjectEvs, subjectUiGeneration);
+    case OVERVIEW_VIEW:
+        return new craneoverviewview(subjectEvsAvailable, subjectEvs, subjectOilTempAvailable, subjectOilTemp,
+                                     subjectWinchAvailable, subjectFlyjibAvailable, subjectLoadAndDerate,
+                                     subjectWinchWeight, subjectHookWeight, subjectSettings, subjectHdl,
+                                     subjectUiGeneration, subjectFrontStab);
+    case SETTINGS_VIEW:
+        return new SettingsView(rightSideMenu(), subjectSettings, softButtonSubject(), subjectEvsAvailable,
+                                subjectLicense, subjectClock, subjectServiceSubject, languageSubject);
+    case STABILIZE_VIEW:
+        return new StabilizeView(subjectEvsAvailable, subjectInclination, subjectActiveStab, subjectStabIndication,
+                                 subjectOscil, subjectUiGeneration);
+    case INFO_VIEW:
+        return new Infoview(leverPositionSubject(), subjectRclInfo, appVerSubject(), deviceInfoSubject(),
+                            buttonSubject(), subjectWifi);
+    case CAMERA_VIEW:
+        return new CameraView(subjectGstVideoStream);
+    }
+    return nullptr;
+}
+
+QPixmap CenterViewFactory::makeCenterViewIcon(centerViewType_t type, uiGenerations_t generation)
+{
+    switch (type) {
+    case HDL_VIEW:
+        return Icons::getIcons(generation, ICON_CRANE);
+    case EVS_VIEW:
+        return Icons::getIcons(generation, ICON_EVS);
+    case OVERVIEW_VIEW:
+        return QPixmap(QStringLiteral(":/images/Logoes/Overview_50x50.png"));
+    case SETTINGS_VIEW:
+        return QPixmap(QStringLiteral(":/images/Logoes/settings.png"));
+    case STABILIZE_VIEW:
+        return Icons::getIcons(generation, ICON_STAB);
+    case INFO_VIEW:
+        return QPixmap(QStringLiteral(":/images/Logoes/info.png"));
+    case CAMERA_VIEW:
+        return QPixmap(QStringLiteral(":/images/Logoes/Camera_50x50.png"));
+    }
+    return QPixmap();
 }

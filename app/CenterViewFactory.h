@@ -65,7 +65,6 @@ public:
                              LeverPositionSubject* levers, ButtonSubject* buttons, AppVerSubject* appVer);
     static void loadSubjects();
 
-    // Defined with the views, in CenterViewFactoryViews.cpp.
     static CenterView* makeCenterView(centerViewType_t type);
     static QPixmap makeCenterViewIcon(centerViewType_t type, uiGenerations_t generation);
 
