@@ -96,6 +96,17 @@ bool drawnNear(const QImage& img, QPointF centre, int radius)
     return false;
 }
 
+// Lowest row with a drawn pixel, or -1.
+int lowestDrawnRow(const QImage& img)
+{
+    const QImage i = img.convertToFormat(QImage::Format_ARGB32);
+    for (int y = i.height() - 1; y >= 0; --y)
+        for (int x = 0; x < i.width(); ++x)
+            if (qAlpha(i.pixel(x, y)) > 200)
+                return y;
+    return -1;
+}
+
 } // namespace
 
 class PicturesTest : public QObject {
@@ -111,6 +122,9 @@ private slots:
     void hdlArrowColoursMatchTheirNames();
     void hdlArrowsSitOnTheCrane();
     void stabiliserLampsSitOnTheTruck();
+    void symbolsOfASetAreDistinct();
+    void bubbleLevelRingsMeetTheirLabels();
+    void trucksStandOnTheFloor();
     void generatorReproducesTheCompiledPictures();
 };
 
@@ -360,6 +374,78 @@ void PicturesTest::stabiliserLampsSitOnTheTruck()
                                                              + QString::number(l.fy)));
         }
     }
+}
+
+void PicturesTest::symbolsOfASetAreDistinct()
+{
+    // Two different names drawn alike would leave the operator guessing.
+    const auto distinct = [](const QStringList& paths) -> QString {
+        QVector<QImage> images;
+        for (const QString& p : paths)
+            images.append(QImage(p));
+        for (int a = 0; a < images.size(); ++a)
+            for (int b = a + 1; b < images.size(); ++b)
+                if (images[a].size() == images[b].size() && differingShare(images[a], images[b]) < 0.03)
+                    return paths[a] + QStringLiteral(" looks like ") + paths[b];
+        return QString();
+    };
+    for (const char* dir : {":/infocenterIcons_Gen1/", ":/infocenterIcons_Gen3/"}) {
+        QStringList paths;
+        for (const char* f : kInfoCentre) {
+            const QString p = QLatin1String(dir) + QLatin1String(f);
+            if (!paths.contains(p))
+                paths.append(p);
+        }
+        const QString fault = distinct(paths);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+    for (const char* dir : {":/GEN1/", ":/GEN3/"}) {
+        QStringList paths;
+        for (const char* f : kGenerationIcons)
+            paths.append(QLatin1String(dir) + QLatin1String(f));
+        const QString fault = distinct(paths);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+}
+
+void PicturesTest::bubbleLevelRingsMeetTheirLabels()
+{
+    // The level puts its 25, 50 and 75 % labels an eighth, a quarter and three
+    // eighths of the dial size below the centre: the rings must pass there.
+    const QImage lines = QImage(QStringLiteral(":/images/bubbleLevel/bubbleLevel_lines.png")).convertToFormat(QImage::Format_ARGB32);
+    const QImage dial(QStringLiteral(":/images/bubbleLevel/bubbleLevel_bg.png"));
+    QCOMPARE(lines.size(), dial.size());
+    const int s = lines.width();
+    for (int k = 1; k <= 3; ++k) {
+        const QPointF onRing(s / 2.0 + 6, s / 2.0 + s * k / 8.0);
+        // Look a little to the side of the vertical centre line, which is drawn too.
+        const QPointF beside(s / 2.0 + s * k / 8.0, s / 2.0);
+        QVERIFY2(drawnNear(lines, onRing, 2) && drawnNear(lines, beside, 2), qPrintable(QString::number(k)));
+    }
+    // Between the rings the dial shows through.
+    QVERIFY(!drawnNear(lines, QPointF(s / 2.0 + s * 3 / 16.0, s / 2.0 + 6), 2));
+}
+
+void PicturesTest::trucksStandOnTheFloor()
+{
+    // Frame of the EVS view: the floor label at y 80 and the truck labels at
+    // y 30 (141 high) and y 0 (200 high) centre their pictures; upright trucks
+    // must stand on the floor's top line.
+    const QImage floor(QStringLiteral(":/images/floor.png"));
+    const QImage front(QStringLiteral(":/images/Lastbil_forfra_100x100.png"));
+    const QImage side(QStringLiteral(":/images/truck-side_226x100.png"));
+    QVERIFY(!floor.isNull() && !front.isNull() && !side.isNull());
+    const QImage f = floor.convertToFormat(QImage::Format_ARGB32);
+    int floorTop = -1;
+    for (int y = 0; y < f.height() && floorTop < 0; ++y)
+        if (qAlpha(f.pixel(f.width() / 2, y)) > 200)
+            floorTop = y;
+    QVERIFY(floorTop >= 0);
+    const int groundY = 80 + floorTop;
+    const int frontFoot = 30 + (141 - front.height()) / 2 + lowestDrawnRow(front);
+    const int sideFoot = 0 + (200 - side.height()) / 2 + lowestDrawnRow(side);
+    QVERIFY2(qAbs(frontFoot - groundY) <= 3, qPrintable(QString::number(frontFoot) + QLatin1Char('/') + QString::number(groundY)));
+    QVERIFY2(qAbs(sideFoot - groundY) <= 3, qPrintable(QString::number(sideFoot) + QLatin1Char('/') + QString::number(groundY)));
 }
 
 void PicturesTest::generatorReproducesTheCompiledPictures()

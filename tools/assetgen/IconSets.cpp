@@ -100,11 +100,23 @@ void stbSide(Canvas& c, int side)
     c.fill(Canvas::arrowHead({50 + dir * 20, 12}, {50 + dir * 44, 12}, 16, 11), R::Accent);
 }
 
+// Winch pulling in (taut rope, arrow up) or paying out (slack rope, arrow down).
 void winchWithArrow(Canvas& c, bool up)
 {
-    Glyphs::winch(c, false);
-    c.line({94, 48}, {94, 88}, R::Accent, 6);
-    c.fill(Canvas::arrowHead({94, up ? 60.0 : 76.0}, {94, up ? 38.0 : 98.0}, 16, 9), R::Accent);
+    c.solid(Canvas::rect(8, 44, 40, 30, 4));
+    c.line({4, 38}, {4, 80}, R::Fg, 7);
+    c.line({52, 38}, {52, 80}, R::Fg, 7);
+    QPainterPath rope;
+    rope.moveTo(46, 46);
+    if (up) {
+        rope.lineTo(66, 46);
+        rope.lineTo(66, 92);
+    } else {
+        rope.cubicTo(70, 30, 58, 70, 72, 92);
+    }
+    c.stroke(rope, R::Fg, 4);
+    c.line({88, up ? 92.0 : 6.0}, {88, up ? 30.0 : 68.0}, R::Accent, 9);
+    c.fill(Canvas::arrowHead({88, up ? 40.0 : 60.0}, {88, up ? 4.0 : 96.0}, 26, 14), R::Accent);
 }
 
 QVector<Named> infoCentreTable()
@@ -177,8 +189,15 @@ QVector<Named> infoCentreTable()
              c.text(QRectF(70, 40, 30, 36), QStringLiteral("P"), 28, R::Dark);
          }},
         {"17_EVS_SLEW.bmp", [](Canvas& c) {
+             // Stability while slewing: the level over the slew arrow.
+             levelVial(c, 16, 10);
+             QPainter& p = c.painter();
+             p.save();
+             p.translate(50, 66);
+             p.scale(0.66, 0.66);
+             p.translate(-50, -50);
              slewArrow(c);
-             loadBlock(c, {50, 41}, 20, 18);
+             p.restore();
          }},
         {"61_EXTRA_ERROR.bmp", [](Canvas& c) { errorDisc(c, true); }},
         {"49_STOP.bmp", stopSign},
