@@ -2,6 +2,7 @@
 
 #include "model/LanguageSubject.h"
 #include "ui/StyleSheets.h"
+#include "ui/WidgetUpdate.h"
 
 #include "ui_CameraView.h"
 
@@ -65,8 +66,8 @@ void CameraView::streamSignalQualityChanged(int pct)
         ui->progressBarSignal->setFormat(text(SignalText) + QStringLiteral(": %p%"));
         signalTextSet = true;
     }
-    ui->progressBarSignal->setStyleSheet(pct < 21 ? QStringLiteral(PROGRESSBAR_RED)
-                                                  : QStringLiteral(PROGRESSBAR_GREEN));
+    WidgetUpdate::setStyleSheet(ui->progressBarSignal,
+                                pct < 21 ? QStringLiteral(PROGRESSBAR_RED) : QStringLiteral(PROGRESSBAR_GREEN));
     // The bar ignores values outside its range; keep showing the nearest one.
     ui->progressBarSignal->setValue(std::clamp(pct, 0, 100));
 }

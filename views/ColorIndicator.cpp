@@ -1,5 +1,7 @@
 #include "views/ColorIndicator.h"
 
+#include "ui/WidgetUpdate.h"
+
 #include <QGridLayout>
 #include <QLabel>
 
@@ -72,6 +74,6 @@ void ColorIndicator::oscilate800ms(bool phase)
 void ColorIndicator::paintColor(indicatiorColor_t c)
 {
     shown = c;
-    label->setStyleSheet(QStringLiteral("QLabel{background:transparent}"));
-    label->setPixmap(pixmaps[c]);
+    WidgetUpdate::setStyleSheet(label, QStringLiteral("QLabel{background:transparent}"));
+    WidgetUpdate::setPixmap(label, pixmaps[c]);
 }

@@ -2,6 +2,7 @@
 
 #include "model/LanguageSubject.h"
 #include "ui/StyleSheets.h"
+#include "ui/WidgetUpdate.h"
 
 #include "ui_EvsView.h"
 
@@ -165,7 +166,7 @@ void EvsView::rotateTruckFront(float degrees)
     const QRect cut((rotated.width() - truckFront.width()) / 2, (rotated.height() - truckFront.height()) / 2,
                     truckFront.width(), truckFront.height());
     ui->truckfront->setPixmap(rotated.copy(cut));
-    ui->truckfront->setStyleSheet(QLatin1String(TransparentLabel));
+    WidgetUpdate::setStyleSheet(ui->truckfront, QLatin1String(TransparentLabel));
     ui->truckfront->setFixedSize(120, 141);
 }
 
@@ -174,6 +175,6 @@ void EvsView::rotateTruckSide(float degrees)
     if (truckSide.isNull())
         return;
     ui->truckside->setPixmap(truckSide.transformed(QTransform().rotate(degrees), Qt::SmoothTransformation));
-    ui->truckside->setStyleSheet(QLatin1String(TransparentLabel));
+    WidgetUpdate::setStyleSheet(ui->truckside, QLatin1String(TransparentLabel));
     ui->truckside->setFixedSize(300, 200);
 }

@@ -1,6 +1,7 @@
 #include "views/HdlModel.h"
 
 #include "ui/OpacityFade.h"
+#include "ui/WidgetUpdate.h"
 
 #include <QLabel>
 #include <QPropertyAnimation>
@@ -66,7 +67,7 @@ void HdlModel::showJointState(functionID_t id, functionState_t state)
     QLabel* label = arrows[static_cast<size_t>(joint)];
     if (!label)
         return;
-    label->setPixmap(arrowPictures[static_cast<size_t>(joint)][static_cast<size_t>(colour)]);
+    WidgetUpdate::setPixmap(label, arrowPictures[static_cast<size_t>(joint)][static_cast<size_t>(colour)]);
 }
 
 void HdlModel::showRegen(bool visible)

@@ -9,6 +9,7 @@
 #include "model/UiGenerationObserver.h"
 #include "model/WinchAvailableObserver.h"
 #include "ui/StyleSheets.h"
+#include "ui/WidgetUpdate.h"
 #include "ui_HdlView.h"
 #include "views/CraneHdlModel.h"
 #include "views/CraneWithFlyjibHdlModel.h"
@@ -345,7 +346,7 @@ void HdlView::setLoadProgressbarValue(QProgressBar* bar, int value, QString edge
         style = QStringLiteral(PROGRESSBAR_GREEN);
     else
         style = QStringLiteral(PROGRESSBAR_YELLOW);
-    bar->setStyleSheet(style + edgeStyle);
+    WidgetUpdate::setStyleSheet(bar, style + edgeStyle);
     bar->setFormat(text);
     bar->setValue(value >= 100 ? 100 : value);
 }
@@ -359,7 +360,7 @@ void HdlView::setStrengthProgressbarValue(QProgressBar* bar, int value, QString 
         style = QStringLiteral(PROGRESSBAR_GREEN);
     else
         style = QStringLiteral(PROGRESSBAR_YELLOW);
-    bar->setStyleSheet(style + edgeStyle);
+    WidgetUpdate::setStyleSheet(bar, style + edgeStyle);
     bar->setFormat(text);
     bar->setValue(value > 100 ? 100 : value);
 }

@@ -1,6 +1,7 @@
 #include "views/Infoview.h"
 
 #include "model/LanguageSubject.h"
+#include "ui/WidgetUpdate.h"
 
 #include "ui_Infoview.h"
 
@@ -125,7 +126,7 @@ void Infoview::buttonStateChanged(unsigned int n, bool pressed)
 {
     if (n >= static_cast<unsigned int>(digitalLabels.size()))
         return;
-    digitalLabels.at(static_cast<int>(n))->setStyleSheet(QLatin1String(pressed ? ActiveStyle : InactiveStyle));
+    WidgetUpdate::setStyleSheet(digitalLabels.at(static_cast<int>(n)), QLatin1String(pressed ? ActiveStyle : InactiveStyle));
 }
 
 void Infoview::leverPositionChanged(unsigned char lever, int position)
@@ -140,5 +141,5 @@ void Infoview::setAnalogLabel(QLabel* label, int value)
     if (!label)
         return;
     label->setText(QString::number(value));
-    label->setStyleSheet(QLatin1String(value != 0 ? ActiveStyle : InactiveStyle));
+    WidgetUpdate::setStyleSheet(label, QLatin1String(value != 0 ? ActiveStyle : InactiveStyle));
 }

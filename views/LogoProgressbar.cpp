@@ -1,6 +1,7 @@
 #include "views/LogoProgressbar.h"
 
 #include "ui/StyleSheets.h"
+#include "ui/WidgetUpdate.h"
 #include "ui_LogoProgressbar.h"
 
 #include <QColor>
@@ -50,19 +51,19 @@ void LogoProgressbar::setValue(int value)
     switch (direction) {
     case HIGH_IS_BAD:
         if (value >= highLimit)
-            bar->setStyleSheet(alarmStyle);
+            WidgetUpdate::setStyleSheet(bar, alarmStyle);
         else if (value < lowLimit)
-            bar->setStyleSheet(goodStyle);
+            WidgetUpdate::setStyleSheet(bar, goodStyle);
         else
-            bar->setStyleSheet(cautionStyle);
+            WidgetUpdate::setStyleSheet(bar, cautionStyle);
         break;
     case HIGH_IS_GOOD:
         if (value >= highLimit)
-            bar->setStyleSheet(goodStyle);
+            WidgetUpdate::setStyleSheet(bar, goodStyle);
         else if (value >= lowLimit)
-            bar->setStyleSheet(cautionStyle);
+            WidgetUpdate::setStyleSheet(bar, cautionStyle);
         else
-            bar->setStyleSheet(alarmStyle);
+            WidgetUpdate::setStyleSheet(bar, alarmStyle);
         break;
     }
 }

@@ -1,6 +1,7 @@
 #include "views/logoprogressbar_twoway.h"
 
 #include "ui/StyleSheets.h"
+#include "ui/WidgetUpdate.h"
 #include "ui_logoprogressbar_twoway.h"
 
 #include <algorithm>
@@ -50,13 +51,13 @@ void logoprogressbar_twoway::setProgressBarValue(QProgressBar* bar, int value, c
         style = QStringLiteral(PROGRESSBAR_GREEN);
     else
         style = QStringLiteral(PROGRESSBAR_YELLOW);
-    bar->setStyleSheet(style + edgeStyle);
+    WidgetUpdate::setStyleSheet(bar, style + edgeStyle);
     bar->setValue(value);
 }
 
 void logoprogressbar_twoway::setText(QString text)
 {
-    ui->label_value->setText(text);
+    WidgetUpdate::setText(ui->label_value, text);
 }
 
 void logoprogressbar_twoway::setColorLimits(int low, int high)

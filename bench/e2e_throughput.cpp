@@ -1,0 +1,155 @@
+// End-to-end receive throughput: MPDO frames handed to the platform bridge
+// of the fully composed display (offscreen, operating screen with the HDL
+// view, LED handler attached), every frame changing a value the display
+// shows. Compared with the floor of the design: a bare loop doing only the
+// two queued notifications a frame needs (CAN subject, then data subject).
+// Usage: bench_e2e_throughput [frames] [frames-per-loop-pass]
+
+#include "BenchDisplay.h"
+
+#include "core/Observer.h"
+#include "core/Subject.h"
+
+#include <QEvent>
+#include <QMap>
+
+namespace {
+
+// Forwards every notification of the first subject to the second, as the
+// MPDO client and a data subject do, without decoding anything.
+class Relay : public Observer {
+public:
+    Relay(Subject* from, Subject* to)
+        : Observer(from)
+        , next(to)
+    {
+        from->attach(this);
+    }
+    virtual ~Relay() { subject->detach(this); }
+    void attach() override {}
+    void detach() override {}
+    void update() override { next->notify(); }
+
+private:
+    Subject* next;
+};
+
+// Counts the events widgets receive, by type, to see what one frame costs
+// in widget work (style changes, polish, paints).
+class EventCounter : public QObject {
+public:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (o->isWidgetType()) {
+            ++counts[e->type()];
+            if (e->type() == QEvent::StyleChange || e->type() == QEvent::Paint)
+                ++byClass[QByteArray(o->metaObject()->className()) + " " + o->objectName().toLatin1() + " "
+                          + QByteArray::number(e->type())];
+        }
+        return false;
+    }
+    QMap<int, long> counts;
+    QMap<QByteArray, long> byClass;
+};
+
+struct Figure {
+    double wallSeconds = 0;
+    double cpuSeconds = 0;
+    bool ok = false;
+};
+
+template <typename Feed>
+Figure measure(unsigned int frames, unsigned int batch, Feed feed)
+{
+    Figure f;
+    QElapsedTimer timer;
+    const double cpu0 = bench::cpuSeconds();
+    timer.start();
+    f.ok = true;
+    for (unsigned int n = 0; n < frames;) {
+        for (unsigned int i = 0; i < batch && n < frames; ++i, ++n)
+            feed(n);
+        f.ok = bench::drain() && f.ok;
+    }
+    f.wallSeconds = static_cast<double>(timer.nsecsElapsed()) * 1e-9;
+    f.cpuSeconds = bench::cpuSeconds() - cpu0;
+    return f;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    bench::useOffscreenUnlessTold();
+    QApplication app(argc, argv);
+    bench::loadResources();
+
+    unsigned int frames = argc > 1 ? QByteArray(argv[1]).toUInt() : 0;
+    if (frames == 0)
+        frames = 200000;
+    unsigned int batch = argc > 2 ? QByteArray(argv[2]).toUInt() : 0;
+    if (batch == 0)
+        batch = 1;
+
+    bench::Display display;
+    if (!display.isValid()) {
+        std::printf("no temporary folder\n");
+        return 1;
+    }
+    display.start();
+    if (!display.waitForOperatingScreen(20000)) {
+        std::printf("the operating screen did not come up (state %d)\n", display.uiState());
+        return 1;
+    }
+    // From here on the benchmark is the controller.
+    display.sim->controller()->stop();
+    bench::drain();
+    const QVector<bench::Frame> stream = display.changingFrames(400);
+    if (stream.isEmpty()) {
+        std::printf("no frames to send\n");
+        return 1;
+    }
+    const int view = display.main && VemorToQt::intance ? display.main->getCurrentState() : -1;
+    Q_UNUSED(view);
+
+    // Warm-up: caches, style sheet parses, first paints.
+    measure(static_cast<unsigned int>(stream.size()), batch,
+            [&](unsigned int n) { bench::Display::deliver(stream[static_cast<int>(n % stream.size())]); });
+    if (qEnvironmentVariableIsSet("BENCH_EVENTS")) {
+        EventCounter counter;
+        app.installEventFilter(&counter);
+        const unsigned int n = 2000;
+        measure(n, batch, [&](unsigned int i) { bench::Display::deliver(stream[static_cast<int>(i % stream.size())]); });
+        app.removeEventFilter(&counter);
+        for (auto it = counter.counts.begin(); it != counter.counts.end(); ++it)
+            std::printf("event %d: %.2f per frame\n", it.key(), double(it.value()) / n);
+        for (auto it = counter.byClass.begin(); it != counter.byClass.end(); ++it)
+            std::printf("  %s: %.2f per frame\n", it.key().constData(), double(it.value()) / n);
+    }
+    const Figure e2e = measure(frames, batch, [&](unsigned int n) {
+        bench::Display::deliver(stream[static_cast<int>(n % stream.size())]);
+    });
+
+    Subject canLike(nullptr);
+    Subject dataLike(nullptr);
+    Relay relay(&canLike, &dataLike);
+    measure(10000, batch, [&](unsigned int) { canLike.notify(); });
+    const Figure floor = measure(frames, batch, [&](unsigned int) { canLike.notify(); });
+
+    if (!e2e.ok || !floor.ok) {
+        std::printf("the event queue did not empty\n");
+        return 1;
+    }
+    const double e2eRate = frames / e2e.cpuSeconds;
+    const double floorRate = frames / floor.cpuSeconds;
+    std::printf("frames: %u (%d distinct, each changing a shown value), %u per event-loop pass\n", frames,
+                stream.size(), batch);
+    std::printf("wall: %.0f frames/s end to end, %.0f frames/s floor\n", frames / e2e.wallSeconds,
+                frames / floor.wallSeconds);
+    std::printf("cpu: %.2f us/frame end to end, %.2f us/frame floor\n", 1e6 * e2e.cpuSeconds / frames,
+                1e6 * floor.cpuSeconds / frames);
+    std::printf("core share at 9000 frames/s: %.1f %%\n", 100.0 * 9000.0 / e2eRate);
+    std::printf("e2e_throughput: %.0f frames/s, %.1f %% of a core at 9000 frames/s, %.2f x the floor (%.0f frames/s)\n",
+                e2eRate, 100.0 * 9000.0 / e2eRate, e2eRate / floorRate, floorRate);
+    return 0;
+}
