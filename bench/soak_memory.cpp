@@ -1,0 +1,61 @@
+// Memory over a soak: resident set size after start-up and after ten minutes
+// of simulated traffic, fed faster than real time. The simulated controller
+// sends its 20 entries every 50 ms (400 frames/s, 240,000 frames in ten
+// minutes) with the loads moving; the event loop runs after every cycle.
+// Usage: bench_soak_memory [simulated-minutes]
+
+#include "BenchDisplay.h"
+
+int main(int argc, char** argv)
+{
+    bench::useOffscreenUnlessTold();
+    QApplication app(argc, argv);
+    bench::loadResources();
+    int minutes = argc > 1 ? QByteArray(argv[1]).toInt() : 0;
+    if (minutes <= 0)
+        minutes = 10;
+
+    bench::Display display;
+    display.start();
+    if (!display.waitForOperatingScreen(20000)) {
+        std::printf("the operating screen did not come up (state %d)\n", display.uiState());
+        return 1;
+    }
+    display.sim->controller()->stop();
+    bench::drain();
+    const QVector<bench::Frame> stream = display.changingFrames(400);
+    if (stream.isEmpty()) {
+        std::printf("no frames to send\n");
+        return 1;
+    }
+
+    constexpr int FramesPerCycle = 20;
+    constexpr int CyclesPerMinute = 60 * 1000 / 50;
+    // One simulated minute first, so caches and pictures are in place.
+    long n = 0;
+    auto runMinute = [&] {
+        for (int c = 0; c < CyclesPerMinute; ++c) {
+            for (int i = 0; i < FramesPerCycle; ++i, ++n)
+                bench::Display::deliver(stream[static_cast<int>(n % stream.size())]);
+            bench::drain();
+        }
+    };
+    runMinute();
+    const long startRss = bench::statusKib("VmRSS");
+    const long startPeak = bench::statusKib("VmHWM");
+    long maxRss = startRss;
+    std::printf("after start-up: %ld KiB resident, %ld KiB peak\n", startRss, startPeak);
+    for (int m = 1; m <= minutes; ++m) {
+        runMinute();
+        const long rss = bench::statusKib("VmRSS");
+        maxRss = std::max(maxRss, rss);
+        std::printf("minute %d: %ld KiB resident\n", m, rss);
+    }
+    const long endRss = bench::statusKib("VmRSS");
+    const long endPeak = bench::statusKib("VmHWM");
+    std::printf("frames: %ld\n", n);
+    std::printf("soak_memory: %ld KiB resident after start-up, %ld KiB after %d simulated minutes (%+ld KiB), "
+                "peak %ld -> %ld KiB\n",
+                startRss, endRss, minutes, endRss - startRss, startPeak, endPeak);
+    return 0;
+}
