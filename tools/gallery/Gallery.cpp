@@ -48,11 +48,17 @@ void Gallery::prepare(QWidget* widget, int settleMs)
 void Gallery::shoot(QWidget* widget, const QString& name, int settleMs)
 {
     prepare(widget, settleMs);
+    save(widget, name);
+}
+
+bool Gallery::save(QWidget* widget, const QString& name)
+{
     const QString path = dir + QLatin1Char('/') + name + QStringLiteral(".png");
     if (!widget->grab().save(path)) {
         error = true;
         QTextStream(stderr) << "cannot write " << path << '\n';
-        return;
+        return false;
     }
     ++count;
+    return true;
 }

@@ -28,6 +28,11 @@ public:
     void prepare(QWidget* widget, int settleMs = 0);
     // prepare(), then writes <name>.png.
     void shoot(QWidget* widget, const QString& name, int settleMs = 0);
+    // Writes <name>.png of the widget as it stands (whole screens keep their
+    // own size).
+    bool save(QWidget* widget, const QString& name);
+    // Marks the run as failed (a page could not set up its state).
+    void fail() { error = true; }
     int written() const { return count; }
     bool failed() const { return error; }
 

@@ -1,0 +1,265 @@
+#include "ShellGallery.h"
+
+#include "Gallery.h"
+
+#include "ControllerSimulator.h"
+#include "CraneModel.h"
+#include "SimulatorBackend.h"
+
+#include "app/CenterViewFactory.h"
+#include "app/VemorToQt.h"
+#include "app/nordelappwidget.h"
+#include "model/UiModeSubject.h"
+#include "ui/MainWidget.h"
+
+#include "Configuration.h"
+#include "VemorPlatform.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTextStream>
+#include <QThread>
+
+#include <cmath>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Settings = std::vector<std::pair<const char*, double>>;
+
+struct Scene {
+    const char* name;
+    Settings settings;
+    UiModeSubject::uiState_t state;
+    // Time for values, fades and blinking to settle after the state is up.
+    int settleMs;
+    // Drives what the simulated crane cannot: called with true before the
+    // picture and with false after it.
+    void (*drive)(bool on) = nullptr;
+};
+
+// The platform's pairing report reaches the radio-link subject, but that
+// subject always reports a paired link, so the UI mode is told directly.
+void unpaired(bool on)
+{
+    if (CenterViewFactory::subjectUiMode)
+        CenterViewFactory::subjectUiMode->isPairedChanged(!on);
+}
+
+constexpr int StateTimeoutMs = 10000;
+constexpr int SettleMs = 900;
+constexpr double Gen1 = 0;
+constexpr double Gen3 = 2;
+const double Unknown = std::nan("");
+
+// What every scene starts from: a paired remote with a good link on a crane
+// in crane mode, no error, no override, nothing extra in the status bar.
+const Settings& baseline()
+{
+    static const Settings s = {
+        {"mode", 1},
+        {"driver.version", 3},
+        {"radio.signal", 15},
+        {"radio.paired", 1},
+        {"radio.cable", 0},
+        {"battery", 12},
+        {"error", 0},
+        {"error.alt", 0},
+        {"override", 0},
+        {"override.time", 0},
+        {"ui.generation", Gen3},
+        {"evs3.code", 0},
+        {"slm.load", 0},
+        {"cbs", 0},
+        {"mooring", 0},
+        {"infocentre.top", 0},
+        {"infocentre.bottom", 0},
+        {"epto.available", 0},
+        {"epto.charging", 0},
+        {"epto.active", 0},
+        {"epto.hot", 0},
+        {"crane.load", 42},
+        {"flyjib.load", 18},
+        {"winch.load", 9},
+        {"evs.load", 27},
+        {"stab.side", 2},
+        {"clock", 1717230900},
+    };
+    return s;
+}
+
+// The display reads the controller's driver version once per run, so a
+// mismatch is reported to the UI mode as if it had been the first answer.
+void newerController(bool on)
+{
+    if (on && CenterViewFactory::subjectUiMode)
+        CenterViewFactory::subjectUiMode->rclColorDisplayDriverVersionChanged(4);
+}
+
+void olderController(bool on)
+{
+    if (on && CenterViewFactory::subjectUiMode)
+        CenterViewFactory::subjectUiMode->rclColorDisplayDriverVersionChanged(1);
+}
+
+const std::vector<Scene>& scenes()
+{
+    using S = UiModeSubject;
+    static const std::vector<Scene> list = {
+        // The splash only shows before the controller has told its driver
+        // version, so it is always taken first.
+        {"shell-splash", {{"driver.version", Unknown}}, S::UI_INIT, SettleMs},
+        {"shell-no-signal", {{"radio.signal", 0}}, S::UI_NO_SIGNAL, SettleMs},
+        {"shell-override", {{"override", 1}, {"override.time", 48}}, S::UI_OVERRIDE, SettleMs},
+        {"shell-error", {{"error", 1234}, {"error.alt", 7}}, S::UI_ERROR, SettleMs},
+        {"shell-error-gen1", {{"ui.generation", Gen1}, {"error", 23}}, S::UI_ERROR, SettleMs},
+        {"shell-sleep", {{"mode", 3}}, S::UI_SLEEP, SettleMs},
+        {"shell-stop", {{"mode", 4}}, S::UI_STOP, SettleMs},
+        {"shell-stop-gen1", {{"ui.generation", Gen1}, {"mode", 4}}, S::UI_STOP, SettleMs},
+        {"shell-crane-gen3", {}, S::UI_CRANE, SettleMs},
+        {"shell-crane-gen1", {{"ui.generation", Gen1}}, S::UI_CRANE, SettleMs},
+        {"shell-stab-gen3", {{"mode", 2}, {"stab.side", 0}}, S::UI_STAB, SettleMs},
+        {"shell-stab-gen1", {{"ui.generation", Gen1}, {"mode", 2}, {"stab.side", 1}}, S::UI_STAB, SettleMs},
+        {"shell-statusbar-icons",
+         {{"cbs", 1},
+          {"mooring", 1},
+          {"infocentre.top", 48},
+          {"slm.load", 45.3},
+          {"infocentre.bottom", 10},
+          {"epto.available", 1},
+          {"epto.active", 1},
+          {"epto.battery", 64},
+          {"battery", 25},
+          {"radio.signal", 18}},
+         S::UI_CRANE, SettleMs},
+        {"shell-statusbar-cable-epto-hot",
+         {{"radio.cable", 1},
+          {"mooring", 2},
+          {"infocentre.top", 36},
+          {"infocentre.bottom", 16},
+          {"epto.available", 1},
+          {"epto.hot", 1},
+          {"epto.battery", 12}},
+         S::UI_CRANE, SettleMs},
+        {"shell-evs3-overlay", {{"evs3.code", 3}, {"slm.load", 78}, {"infocentre.top", 48}}, S::UI_CRANE, SettleMs},
+        {"shell-pairing", {}, S::UI_NOT_PAIRED, SettleMs, unpaired},
+        // A software mismatch stays for the rest of the run, so these come
+        // last, the weaker one first (the controller update outranks it).
+        {"shell-display-update", {}, S::UI_DISPLAY_UPDATE, SettleMs, newerController},
+        {"shell-controller-update", {}, S::UI_RCL_UPDATE, SettleMs, olderController},
+    };
+    return list;
+}
+
+// Lets the display and the simulator run for a while.
+void run(int ms)
+{
+    QElapsedTimer timer;
+    timer.start();
+    do {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    } while (timer.elapsed() < ms);
+}
+
+int uiState()
+{
+    if (!VemorToQt::intance || !VemorToQt::intance->appWidget() || !VemorToQt::intance->appWidget()->mainWidget())
+        return -1;
+    return VemorToQt::intance->appWidget()->mainWidget()->getCurrentState();
+}
+
+bool waitForState(int state)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (uiState() != state) {
+        if (timer.elapsed() > StateTimeoutMs)
+            return false;
+        run(20);
+    }
+    return true;
+}
+
+void apply(SimulatorBackend* sim, const Settings& settings)
+{
+    for (const auto& s : settings)
+        sim->setQuantity(QLatin1String(s.first), s.second);
+}
+
+// The application graph is one per process (platform singleton, one platform
+// view), so it is built on first use and kept.
+SimulatorBackend* application()
+{
+    static SimulatorBackend* sim = nullptr;
+    if (sim)
+        return sim;
+    VemorPlatform* platform = VemorPlatform::instance();
+    sim = new SimulatorBackend(platform);
+    sim->controller()->setCyclePeriod(50);
+    apply(sim, baseline());
+    sim->setQuantity(QStringLiteral("driver.version"), Unknown);
+    auto* config = new Configuration;
+    config->init();
+    platform->setConfiguration(config);
+    platform->setCanBackend(sim);
+    if (VemorToQt::intance) {
+        VemorToQt::intance->setAttribute(Qt::WA_DontShowOnScreen);
+        VemorToQt::intance->resize(ShellGallery::ScreenWidth, ShellGallery::ScreenHeight);
+        VemorToQt::intance->show();
+    }
+    platform->sendSystemMessages();
+    platform->startPeriodicMessages();
+    sim->start();
+    return sim;
+}
+
+} // namespace
+
+QStringList ShellGallery::sceneNames()
+{
+    QStringList names;
+    for (const Scene& s : scenes())
+        names << QLatin1String(s.name);
+    return names;
+}
+
+int ShellGallery::shoot(Gallery& gallery, const QStringList& only)
+{
+    QTextStream err(stderr);
+    for (const QString& name : only) {
+        if (!sceneNames().contains(name)) {
+            err << "no such screen: " << name << '\n';
+            gallery.fail();
+        }
+    }
+    SimulatorBackend* sim = application();
+    if (!VemorToQt::intance) {
+        err << "the application did not come up\n";
+        gallery.fail();
+        return 0;
+    }
+    int written = 0;
+    for (const Scene& scene : scenes()) {
+        const QString name = QLatin1String(scene.name);
+        if (!only.isEmpty() && !only.contains(name))
+            continue;
+        apply(sim, baseline());
+        apply(sim, scene.settings);
+        if (scene.drive)
+            scene.drive(true);
+        if (waitForState(scene.state)) {
+            run(scene.settleMs);
+            if (gallery.save(VemorToQt::intance, name))
+                ++written;
+        } else {
+            err << name << ": the display stayed in state " << uiState() << " instead of " << int(scene.state) << '\n';
+            gallery.fail();
+        }
+        if (scene.drive)
+            scene.drive(false);
+    }
+    apply(sim, baseline());
+    return written;
+}
