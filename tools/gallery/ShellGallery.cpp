@@ -17,6 +17,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QSettings>
 #include <QTextStream>
 #include <QThread>
 
@@ -29,6 +30,7 @@ namespace {
 using Settings = std::vector<std::pair<const char*, double>>;
 
 struct Scene {
+    uiGenerations_t look;
     const char* name;
     Settings settings;
     UiModeSubject::uiState_t state;
@@ -49,8 +51,6 @@ void unpaired(bool on)
 
 constexpr int StateTimeoutMs = 10000;
 constexpr int SettleMs = 900;
-constexpr double Gen1 = 0;
-constexpr double Gen3 = 2;
 const double Unknown = std::nan("");
 
 // What every scene starts from: a paired remote with a good link on a crane
@@ -68,7 +68,6 @@ const Settings& baseline()
         {"error.alt", 0},
         {"override", 0},
         {"override.time", 0},
-        {"ui.generation", Gen3},
         {"evs3.code", 0},
         {"slm.load", 0},
         {"cbs", 0},
@@ -87,6 +86,21 @@ const Settings& baseline()
         {"clock", 1717230900},
     };
     return s;
+}
+
+// Mooring, CBS, two info-centre icons (one with the SLM load), an active
+// EPTO, and link and battery low enough to turn their bars red.
+Settings statusIcons()
+{
+    return {{"cbs", 1},           {"mooring", 1},      {"infocentre.top", 48}, {"slm.load", 45.3},
+            {"infocentre.bottom", 10}, {"epto.available", 1}, {"epto.active", 1},   {"epto.battery", 64},
+            {"battery", 25},      {"radio.signal", 18}};
+}
+
+Settings cableAndHotEpto()
+{
+    return {{"radio.cable", 1}, {"mooring", 2}, {"infocentre.top", 36}, {"infocentre.bottom", 16},
+            {"epto.available", 1}, {"epto.hot", 1}, {"epto.battery", 12}};
 }
 
 // The display reads the controller's driver version once per run, so a
@@ -109,45 +123,32 @@ const std::vector<Scene>& scenes()
     static const std::vector<Scene> list = {
         // The splash only shows before the controller has told its driver
         // version, so it is always taken first.
-        {"shell-splash", {{"driver.version", Unknown}}, S::UI_INIT, SettleMs},
-        {"shell-no-signal", {{"radio.signal", 0}}, S::UI_NO_SIGNAL, SettleMs},
-        {"shell-override", {{"override", 1}, {"override.time", 48}}, S::UI_OVERRIDE, SettleMs},
-        {"shell-error", {{"error", 1234}, {"error.alt", 7}}, S::UI_ERROR, SettleMs},
-        {"shell-error-gen1", {{"ui.generation", Gen1}, {"error", 23}}, S::UI_ERROR, SettleMs},
-        {"shell-sleep", {{"mode", 3}}, S::UI_SLEEP, SettleMs},
-        {"shell-stop", {{"mode", 4}}, S::UI_STOP, SettleMs},
-        {"shell-stop-gen1", {{"ui.generation", Gen1}, {"mode", 4}}, S::UI_STOP, SettleMs},
-        {"shell-crane-gen3", {}, S::UI_CRANE, SettleMs},
-        {"shell-crane-gen1", {{"ui.generation", Gen1}}, S::UI_CRANE, SettleMs},
-        {"shell-stab-gen3", {{"mode", 2}, {"stab.side", 0}}, S::UI_STAB, SettleMs},
-        {"shell-stab-gen1", {{"ui.generation", Gen1}, {"mode", 2}, {"stab.side", 1}}, S::UI_STAB, SettleMs},
-        {"shell-statusbar-icons",
-         {{"cbs", 1},
-          {"mooring", 1},
-          {"infocentre.top", 48},
-          {"slm.load", 45.3},
-          {"infocentre.bottom", 10},
-          {"epto.available", 1},
-          {"epto.active", 1},
-          {"epto.battery", 64},
-          {"battery", 25},
-          {"radio.signal", 18}},
-         S::UI_CRANE, SettleMs},
-        {"shell-statusbar-cable-epto-hot",
-         {{"radio.cable", 1},
-          {"mooring", 2},
-          {"infocentre.top", 36},
-          {"infocentre.bottom", 16},
-          {"epto.available", 1},
-          {"epto.hot", 1},
-          {"epto.battery", 12}},
-         S::UI_CRANE, SettleMs},
-        {"shell-evs3-overlay", {{"evs3.code", 3}, {"slm.load", 78}, {"infocentre.top", 48}}, S::UI_CRANE, SettleMs},
-        {"shell-pairing", {}, S::UI_NOT_PAIRED, SettleMs, unpaired},
+        {UI_GEN3, "shell-splash", {{"driver.version", Unknown}}, S::UI_INIT, SettleMs},
+        {UI_GEN3, "shell-no-signal", {{"radio.signal", 0}}, S::UI_NO_SIGNAL, SettleMs},
+        // The display starts counting down once the controller's time falls.
+        {UI_GEN3, "shell-override", {{"override", 1}, {"override.time", 48}}, S::UI_OVERRIDE, 2500},
+        {UI_GEN3, "shell-error", {{"error", 1234}, {"error.alt", 7}}, S::UI_ERROR, SettleMs},
+        {UI_GEN3, "shell-sleep", {{"mode", 3}}, S::UI_SLEEP, SettleMs},
+        {UI_GEN3, "shell-stop", {{"mode", 4}}, S::UI_STOP, SettleMs},
+        {UI_GEN3, "shell-crane", {}, S::UI_CRANE, SettleMs},
+        {UI_GEN3, "shell-stab", {{"mode", 2}, {"stab.side", 0}}, S::UI_STAB, SettleMs},
+        {UI_GEN3, "shell-statusbar-icons", statusIcons(), S::UI_CRANE, SettleMs},
+        {UI_GEN3, "shell-statusbar-cable-epto-hot", cableAndHotEpto(), S::UI_CRANE, SettleMs},
+        {UI_GEN3, "shell-evs3-overlay", {{"evs3.code", 3}, {"slm.load", 78}, {"infocentre.top", 48}}, S::UI_CRANE, SettleMs},
+        {UI_GEN3, "shell-pairing", {}, S::UI_NOT_PAIRED, SettleMs, unpaired},
         // A software mismatch stays for the rest of the run, so these come
         // last, the weaker one first (the controller update outranks it).
-        {"shell-display-update", {}, S::UI_DISPLAY_UPDATE, SettleMs, newerController},
-        {"shell-controller-update", {}, S::UI_RCL_UPDATE, SettleMs, olderController},
+        {UI_GEN3, "shell-display-update", {}, S::UI_DISPLAY_UPDATE, SettleMs, newerController},
+        {UI_GEN3, "shell-controller-update", {}, S::UI_RCL_UPDATE, SettleMs, olderController},
+
+        {UI_GEN1, "shell-override-gen1", {{"override", 1}, {"override.time", 7}}, S::UI_OVERRIDE, 2500},
+        {UI_GEN1, "shell-error-gen1", {{"error", 23}}, S::UI_ERROR, SettleMs},
+        {UI_GEN1, "shell-sleep-gen1", {{"mode", 3}}, S::UI_SLEEP, SettleMs},
+        {UI_GEN1, "shell-stop-gen1", {{"mode", 4}}, S::UI_STOP, SettleMs},
+        {UI_GEN1, "shell-crane-gen1", {}, S::UI_CRANE, SettleMs},
+        {UI_GEN1, "shell-stab-gen1", {{"mode", 2}, {"stab.side", 1}}, S::UI_STAB, SettleMs},
+        {UI_GEN1, "shell-statusbar-icons-gen1", statusIcons(), S::UI_CRANE, SettleMs},
+        {UI_GEN1, "shell-evs3-overlay-gen1", {{"evs3.code", 5}, {"slm.load", 12}, {"infocentre.top", 48}}, S::UI_CRANE, SettleMs},
     };
     return list;
 }
@@ -190,15 +191,24 @@ void apply(SimulatorBackend* sim, const Settings& settings)
 
 // The application graph is one per process (platform singleton, one platform
 // view), so it is built on first use and kept.
-SimulatorBackend* application()
+// The look is fixed for the run too: the display takes the controller's UI
+// generation once and uses it from the next start, and the status bar keeps
+// the look it was built with. So the stored look is set before building.
+SimulatorBackend* application(uiGenerations_t look)
 {
     static SimulatorBackend* sim = nullptr;
     if (sim)
         return sim;
+    {
+        QSettings settings;
+        settings.setValue(QStringLiteral("uiGeneration/uiGeneraion"), uint(look));
+        settings.sync();
+    }
     VemorPlatform* platform = VemorPlatform::instance();
     sim = new SimulatorBackend(platform);
     sim->controller()->setCyclePeriod(50);
     apply(sim, baseline());
+    sim->setQuantity(QStringLiteral("ui.generation"), look);
     sim->setQuantity(QStringLiteral("driver.version"), Unknown);
     auto* config = new Configuration;
     config->init();
@@ -225,16 +235,32 @@ QStringList ShellGallery::sceneNames()
     return names;
 }
 
-int ShellGallery::shoot(Gallery& gallery, const QStringList& only)
+int ShellGallery::lookOf(const QString& name)
+{
+    for (const Scene& s : scenes()) {
+        if (name == QLatin1String(s.name))
+            return s.look;
+    }
+    return -1;
+}
+
+int ShellGallery::shoot(Gallery& gallery, uiGenerations_t look, const QStringList& only)
 {
     QTextStream err(stderr);
     for (const QString& name : only) {
-        if (!sceneNames().contains(name)) {
+        if (lookOf(name) < 0) {
             err << "no such screen: " << name << '\n';
             gallery.fail();
         }
     }
-    SimulatorBackend* sim = application();
+    static int builtLook = -1;
+    if (builtLook >= 0 && builtLook != look) {
+        err << "the display already runs in another look\n";
+        gallery.fail();
+        return 0;
+    }
+    builtLook = look;
+    SimulatorBackend* sim = application(look);
     if (!VemorToQt::intance) {
         err << "the application did not come up\n";
         gallery.fail();
@@ -243,9 +269,10 @@ int ShellGallery::shoot(Gallery& gallery, const QStringList& only)
     int written = 0;
     for (const Scene& scene : scenes()) {
         const QString name = QLatin1String(scene.name);
-        if (!only.isEmpty() && !only.contains(name))
+        if (scene.look != look || (!only.isEmpty() && !only.contains(name)))
             continue;
         apply(sim, baseline());
+        sim->setQuantity(QStringLiteral("ui.generation"), look);
         apply(sim, scene.settings);
         if (scene.drive)
             scene.drive(true);
@@ -261,5 +288,6 @@ int ShellGallery::shoot(Gallery& gallery, const QStringList& only)
             scene.drive(false);
     }
     apply(sim, baseline());
+    sim->setQuantity(QStringLiteral("ui.generation"), look);
     return written;
 }

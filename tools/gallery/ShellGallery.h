@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/UiGenerationSubject.h"
+
 #include <QStringList>
 
 class Gallery;
@@ -17,8 +19,13 @@ public:
     // Names of the pictures, in the order they are taken.
     static QStringList sceneNames();
 
-    // Takes the named scenes (all when empty) and returns how many were
-    // written; an unknown name or a screen that never comes up counts as a
-    // failure of the gallery.
-    static int shoot(Gallery& gallery, const QStringList& only = {});
+    // The look a scene is taken in, or -1 for an unknown name.
+    static int lookOf(const QString& name);
+
+    // Takes the named scenes of the look (all of it when none are named) and
+    // returns how many were written; an unknown name or a screen that never
+    // comes up counts as a failure of the gallery. The display is built in
+    // the look of the first call and keeps it, as on the unit, so one process
+    // takes one look.
+    static int shoot(Gallery& gallery, uiGenerations_t look, const QStringList& only = {});
 };

@@ -7,17 +7,41 @@
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
+#include <QProcess>
 #include <QTextStream>
 
-// Usage: nordel_gallery [output folder, default docs/screens] [screen ...]
+// Usage: nordel_gallery [--list] [--look 0|2] [output folder, default
+// docs/screens] [screen ...]
 // With screen names, only those whole-screen pictures are taken (names as
-// printed by --list); without, every centre-view page and every screen.
+// printed by --list); without, every centre-view page and every screen. The
+// display keeps one look per run, so the pictures of the other look are
+// taken by a second run of this program with --look.
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(nordel_resources);
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/seguisb.ttf"));
     QApplication::setFont(QFont(QStringLiteral("Segoe UI")));
+
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.value(0) == QLatin1String("--list")) {
+#ifdef NORDEL_GALLERY_SHELL
+        QTextStream(stdout) << ShellGallery::sceneNames().join(QLatin1Char('\n')) << '\n';
+#endif
+        return 0;
+    }
+    int look = -1;
+    if (args.value(0) == QLatin1String("--look")) {
+        look = args.value(1).toInt();
+        args = args.mid(2);
+        if (look != UI_GEN1 && look != UI_GEN3) {
+            QTextStream(stderr) << "--look takes 0 or 2\n";
+            return 2;
+        }
+    }
+    const QString dir = args.isEmpty() ? QStringLiteral("docs/screens") : args.first();
+    const QStringList screens = args.mid(1);
+
     // Device files (translation table, settings) live in a throw-away root.
     TestSandbox sandbox;
     // The shipped translation table, so views show their real texts.
@@ -25,30 +49,37 @@ int main(int argc, char* argv[])
     if (table.open(QIODevice::ReadOnly))
         sandbox.writeFile(sandbox.devicePath(QStringLiteral("/home/GUI/nordel/LumoraTranslations.csv")),
                           table.readAll());
-
     // The settings store flushes with sync.
     sandbox.writeStub(QStringLiteral("sync"), "exit 0\n");
 
-    const QStringList args = QCoreApplication::arguments();
-    if (args.size() > 1 && args.at(1) == QLatin1String("--list")) {
-#ifdef NORDEL_GALLERY_SHELL
-        QTextStream(stdout) << ShellGallery::sceneNames().join(QLatin1Char('\n')) << '\n';
-#endif
-        return 0;
-    }
-    Gallery gallery(args.size() > 1 ? args.at(1) : QStringLiteral("docs/screens"));
-    const QStringList screens = args.mid(2);
-    if (screens.isEmpty()) {
+    Gallery gallery(dir);
+    if (look < 0 && screens.isEmpty()) {
         for (const auto& page : Gallery::pages())
             page.second(gallery);
     }
+    bool childFailed = false;
 #ifdef NORDEL_GALLERY_SHELL
-    ShellGallery::shoot(gallery, screens);
+    QStringList byLook[UI_GEN3 + 1];
+    for (const QString& name : screens) {
+        const int l = ShellGallery::lookOf(name);
+        byLook[l < 0 ? UI_GEN3 : l] << name;
+    }
+    if (look >= 0) {
+        ShellGallery::shoot(gallery, static_cast<uiGenerations_t>(look), screens);
+    } else {
+        if (screens.isEmpty() || !byLook[UI_GEN3].isEmpty())
+            ShellGallery::shoot(gallery, UI_GEN3, byLook[UI_GEN3]);
+        if (screens.isEmpty() || !byLook[UI_GEN1].isEmpty()) {
+            const QStringList childArgs = QStringList {QStringLiteral("--look"), QString::number(UI_GEN1), dir}
+                + byLook[UI_GEN1];
+            childFailed = QProcess::execute(QCoreApplication::applicationFilePath(), childArgs) != 0;
+        }
+    }
 #else
-    if (!screens.isEmpty())
+    if (!screens.isEmpty() || look >= 0)
         gallery.fail();
     QTextStream(stderr) << "whole screens need the crane simulator; not taken\n";
 #endif
     QTextStream(stdout) << "pictures written: " << gallery.written() << '\n';
-    return gallery.failed() ? 1 : 0;
+    return gallery.failed() || childFailed ? 1 : 0;
 }
