@@ -2,7 +2,14 @@
 
 #include "ui_FullScreenMessage.h"
 
+#include <QLayout>
 #include <QTimer>
+
+namespace {
+// Smallest description font that still reads on the handheld.
+constexpr qreal SmallestPointSize = 7.0;
+constexpr qreal PointSizeStep = 0.5;
+}
 
 FullScreenMessage::FullScreenMessage(QWidget* parent)
     : QWidget(parent)
@@ -10,6 +17,7 @@ FullScreenMessage::FullScreenMessage(QWidget* parent)
     , spinnerTimer(new QTimer(this))
 {
     ui->setupUi(this);
+    descriptionPointSize = ui->description->font().pointSizeF();
     spinnerTimer->setInterval(500);
     connect(spinnerTimer, &QTimer::timeout, this, &FullScreenMessage::updateSpinner);
     setTitle(QString());
@@ -52,6 +60,29 @@ void FullScreenMessage::setDescription(QString text)
 {
     ui->description->setText(text);
     ui->description->setVisible(!text.isEmpty());
+    fitDescription();
+}
+
+void FullScreenMessage::fitDescription()
+{
+    if (descriptionPointSize <= 0 || !layout())
+        return;
+    QFont f = ui->description->font();
+    qreal size = descriptionPointSize;
+    f.setPointSizeF(size);
+    ui->description->setFont(f);
+    if (ui->description->isHidden())
+        return;
+    for (;;) {
+        layout()->invalidate();
+        const int needed = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width())
+                                                         : layout()->totalMinimumSize().height();
+        if (needed <= height() || size - PointSizeStep < SmallestPointSize)
+            return;
+        size -= PointSizeStep;
+        f.setPointSizeF(size);
+        ui->description->setFont(f);
+    }
 }
 
 void FullScreenMessage::setIcon(QPixmap pixmap)
@@ -97,6 +128,12 @@ void FullScreenMessage::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (spinnerOn)
         spinnerTimer->start();
+}
+
+void FullScreenMessage::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    fitDescription();
 }
 
 void FullScreenMessage::hideEvent(QHideEvent* event)

@@ -43,10 +43,16 @@ public slots:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Long descriptions (the pairing steps, longer languages) get a smaller
+    // font rather than being cut off at the bottom of the screen.
+    void fitDescription();
+
     Ui::FullScreenMessage* ui;
     QTimer* spinnerTimer;
     int spinnerStep = 1;
     bool spinnerOn = false;
+    qreal descriptionPointSize = 0;
 };

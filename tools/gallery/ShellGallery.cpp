@@ -94,7 +94,7 @@ Settings statusIcons()
 {
     return {{"cbs", 1},           {"mooring", 1},      {"infocentre.top", 48}, {"slm.load", 45.3},
             {"infocentre.bottom", 10}, {"epto.available", 1}, {"epto.active", 1},   {"epto.battery", 64},
-            {"battery", 25},      {"radio.signal", 18}};
+            {"battery", 4},       {"radio.signal", 3}};
 }
 
 Settings cableAndHotEpto()
