@@ -8,6 +8,10 @@
 #include <QTimer>
 
 namespace {
+// Width range of the clock label in the form.
+constexpr int ClockMinWidth = 38;
+constexpr int ClockMaxWidth = 60;
+
 const char* const EptoActiveStyle =
     "background-color : green; border-radius: 4px; border-style: outset; border-width: 1px; border-color: black;";
 
@@ -108,6 +112,9 @@ void StatusBar::batteryLevelChanged(unsigned int level)
 void StatusBar::clockStringChanged(QString text)
 {
     ui->label_Clock->setText(text);
+    // A crowded row would squeeze the clock below its text and cut off its
+    // first and last digits; it keeps the room it needs, up to its widest.
+    ui->label_Clock->setMinimumWidth(qBound(ClockMinWidth, ui->label_Clock->sizeHint().width(), ClockMaxWidth));
     ui->label_Clock->show();
 }
 
