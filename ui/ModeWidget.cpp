@@ -30,18 +30,19 @@ ModeWidget::ModeWidget(StatusBar* statusBar, SideMenu* left, SideMenu* right, So
     swapMenuPixmap = QPixmap(QStringLiteral(":/images/arrow_upAndDown.png"));
 
     // A missing widget leaves its placeholder, so the layout keeps its shape.
+    // The layout hands back the placeholder's item; it is ours to delete.
     if (left) {
-        ui->gridLayout->replaceWidget(ui->leftMenuPlaceholder, left);
+        delete ui->gridLayout->replaceWidget(ui->leftMenuPlaceholder, left);
         delete ui->leftMenuPlaceholder;
         ui->leftMenuPlaceholder = nullptr;
     }
     if (right) {
-        ui->gridLayout->replaceWidget(ui->rightMenuPlaceholder, right);
+        delete ui->gridLayout->replaceWidget(ui->rightMenuPlaceholder, right);
         delete ui->rightMenuPlaceholder;
         ui->rightMenuPlaceholder = nullptr;
     }
     if (statusBar) {
-        ui->grid->replaceWidget(ui->statusbarPlaceholder, statusBar);
+        delete ui->grid->replaceWidget(ui->statusbarPlaceholder, statusBar);
         delete ui->statusbarPlaceholder;
         ui->statusbarPlaceholder = nullptr;
     }

@@ -193,23 +193,37 @@ QString vemorRcWifiSubject::readOutput(QProcess& process)
     return QString::fromLocal8Bit(process.readAllStandardOutput().left(maxParsedOutput));
 }
 
+int vemorRcWifiSubject::signalQualityFromIwconfig(const QString& output)
+{
+    const QRegularExpressionMatch rate = rxBitRate.match(output);
+    if (!rate.hasMatch())
+        return 0;
+    bool ok = false;
+    const unsigned long long mbps = rate.captured(QStringLiteral("bitrate")).toULongLong(&ok);
+    // Only digits were captured, so a failed conversion means a number too big to hold.
+    return ok ? qualityFromBitRate(mbps) : 100;
+}
+
+bool vemorRcWifiSubject::ssidFromIwconfig(const QString& output, QString& ssidOut)
+{
+    const QRegularExpressionMatch name = rxSsid.match(output);
+    if (!name.hasMatch())
+        return false;
+    ssidOut = name.captured(QStringLiteral("ssid"));
+    return true;
+}
+
+QString vemorRcWifiSubject::ipFromIfconfig(const QString& output)
+{
+    const QRegularExpressionMatch m = rxIp.match(output);
+    return m.hasMatch() ? m.captured(QStringLiteral("ip")) : QString();
+}
+
 void vemorRcWifiSubject::processFinishedGetSignalStrength(int)
 {
     const QString output = readOutput(*signalProcess);
-
-    const QRegularExpressionMatch rate = rxBitRate.match(output);
-    if (rate.hasMatch()) {
-        bool ok = false;
-        const unsigned long long mbps = rate.captured(QStringLiteral("bitrate")).toULongLong(&ok);
-        // Only digits were captured, so a failed conversion means a number too big to hold.
-        signalQuality = ok ? qualityFromBitRate(mbps) : 100;
-    } else {
-        signalQuality = 0;
-    }
-
-    const QRegularExpressionMatch name = rxSsid.match(output);
-    if (name.hasMatch())
-        ssid = name.captured(QStringLiteral("ssid"));
+    signalQuality = signalQualityFromIwconfig(output);
+    ssidFromIwconfig(output, ssid);
 
     notify();
     if (periodicSignalUpdate)
@@ -225,8 +239,7 @@ void vemorRcWifiSubject::updateIp()
 
 void vemorRcWifiSubject::processGetIpFinished(int)
 {
-    const QRegularExpressionMatch m = rxIp.match(readOutput(*ipProcess));
-    ipAddress = m.hasMatch() ? m.captured(QStringLiteral("ip")) : QString();
+    ipAddress = ipFromIfconfig(readOutput(*ipProcess));
     notify();
 }
 

@@ -29,6 +29,12 @@ public:
 
     // Signal quality in percent for a link bit rate in Mb/s.
     static int qualityFromBitRate(unsigned long long mbps);
+    // Parsing of the wireless tools' answers, apart from the processes so any
+    // text can be checked. Quality 0 without a bit rate; the SSID is only
+    // written when the answer names one; an empty address without a match.
+    static int signalQualityFromIwconfig(const QString& output);
+    static bool ssidFromIwconfig(const QString& output, QString& ssid);
+    static QString ipFromIfconfig(const QString& output);
 
 public slots:
     void updateSignalStrength();
