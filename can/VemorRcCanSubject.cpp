@@ -13,6 +13,11 @@ VemorRcCanSubject::VemorRcCanSubject(View* v)
     timer->start(50);
 }
 
+VemorRcCanSubject::~VemorRcCanSubject()
+{
+    delete timer;
+}
+
 void VemorRcCanSubject::setCanMessage(unsigned int id, unsigned char* data, unsigned char len)
 {
     canMessage m;

@@ -14,6 +14,8 @@ class VemorRcCanSubject : public CanSubject {
     Q_OBJECT
 public:
     explicit VemorRcCanSubject(View* view);
+    // The transmit timer has no parent, so it goes with its subject here.
+    ~VemorRcCanSubject() override;
 
     void setCanMessage(unsigned int id, unsigned char* data, unsigned char len);
     canMessage getCanMessage() override;

@@ -10,6 +10,11 @@ OscillatorSubject::OscillatorSubject()
     timer->start(800);
 }
 
+OscillatorSubject::~OscillatorSubject()
+{
+    delete timer;
+}
+
 void OscillatorSubject::oscilate800ms()
 {
     toggle = !toggle;

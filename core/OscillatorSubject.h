@@ -10,6 +10,8 @@ class OscillatorSubject : public Subject {
     Q_OBJECT
 public:
     OscillatorSubject();
+    // The timer has no parent, so it goes with its subject here.
+    ~OscillatorSubject() override;
     bool getToggle() const { return toggle; }
 
 public slots:

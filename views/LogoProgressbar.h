@@ -18,7 +18,8 @@ class LogoProgressbar : public QWidget {
     Q_OBJECT
 public:
     // Whether high values are bad (1) or good (0).
-    enum direction_t {
+    // Fixed width, so any stored number is a value of the type; unknown ones keep the colour.
+    enum direction_t : int {
         HIGH_IS_GOOD = 0,
         HIGH_IS_BAD = 1,
     };

@@ -31,6 +31,14 @@ private slots:
         view = new VemorToQt(master, nullptr);
     }
 
+    // The application graph lives to the end of the process, as on the unit;
+    // only the sandbox goes.
+    void cleanupTestCase()
+    {
+        delete box;
+        box = nullptr;
+    }
+
     void everyRegistryMemberIsSet()
     {
         const QVector<void*> members = {
