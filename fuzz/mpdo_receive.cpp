@@ -1,116 +1,143 @@
-// Random platform traffic into the fully composed display: CAN frames (raw,
-// or aimed at the entries the data subjects subscribed), system messages,
-// button words, XON/XOFF, version strings and clock readings, with the
-// receive watchdog and sync check driven by the input instead of the clock.
+// Random frames into the CAN subject, with the MPDO client's table populated
+// by every controller-backed data subject (each has an observer, so each has
+// subscribed its entries): frames raw or aimed at subscribed entries, and the
+// client's watchdog and sync-check steps at the fuzzer's pace. No widgets, so
+// it runs fast; display_receive drives the whole display.
 #include "FuzzEnvironment.h"
 #include "FuzzInput.h"
 
 #include "app/CenterViewFactory.h"
-#include "app/VemorToQt.h"
-#include "app/VemorViewMaster.h"
 #include "can/MpdoSubject.h"
 #include "can/VemorRcCanSubject.h"
-#include "rtc_time.h"
-
-#include "PcuMessage.h"
+#include "core/Observer.h"
+#include "model/BlockedFunctionSubject.h"
+#include "model/CbsSubject.h"
+#include "model/ClockSubject.h"
+#include "model/EptoSubject.h"
+#include "model/ErrorSubject.h"
+#include "model/EvsAvailableSubject.h"
+#include "model/EvsIIISubject.h"
+#include "model/EvsSubject.h"
+#include "model/FlyjibAvailableSubject.h"
+#include "model/FrontStabSubject.h"
+#include "model/FunctionStateSubject.h"
+#include "model/HdlSubject.h"
+#include "model/InclinationSubject.h"
+#include "model/InfocenterInfoSubject.h"
+#include "model/LoadsAndDerateSubject.h"
+#include "model/MooringSubject.h"
+#include "model/OilTempAvailableSubject.h"
+#include "model/OilTempSubject.h"
+#include "model/RclBuzzerSubject.h"
+#include "model/RclInfoSubject.h"
+#include "model/RclIpCameraSubject.h"
+#include "model/RclModeSubject.h"
+#include "model/RclMxTimeSubject.h"
+#include "model/RclOverrideSubject.h"
+#include "model/RegeneraitonAvailableSubject.h"
+#include "model/RegenerationModeSubject.h"
+#include "model/ServiceSubject.h"
+#include "model/StabIndicationSubject.h"
+#include "model/UiGenerationSubject.h"
+#include "model/UiModeSubject.h"
+#include "model/WeightSubject.h"
+#include "model/WinchAvailableSubject.h"
+#include "model/stabActiveSideSubject.h"
+#include "support/TestSandbox.h"
 
 #include <QCoreApplication>
-#include <QString>
-
-#include <vector>
+#include <QSettings>
 
 namespace {
-VemorViewMaster* master = nullptr;
-VemorToQt* view = nullptr;
+VemorRcCanSubject* can = nullptr;
+
+class QuietObserver : public Observer {
+public:
+    explicit QuietObserver(Subject* s)
+        : Observer(s)
+        , subject(s)
+    {
+        subject->attach(this);
+    }
+    void attach() override { subject->attach(this); }
+    void detach() override { subject->detach(this); }
+    void update() override { }
+
+private:
+    Subject* subject;
+};
+
+void compose()
+{
+    can = new VemorRcCanSubject(nullptr);
+    auto* settings = new QSettings(FuzzEnvironment::sandbox().path() + QStringLiteral("/settings.conf"),
+                                   QSettings::IniFormat);
+    CenterViewFactory::initSubjects(settings, can, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+    const QVector<Subject*> subjects = {
+        CenterViewFactory::subjectRclInfo, CenterViewFactory::subjectRclError,
+        CenterViewFactory::subjectMode, CenterViewFactory::subjectOverride,
+        CenterViewFactory::subjectHdl, CenterViewFactory::subjectInfoCenterInfo,
+        CenterViewFactory::subjectCbs, CenterViewFactory::subjectMooring,
+        CenterViewFactory::subjectFlyjibAvailable, CenterViewFactory::subjectRegenAvailable,
+        CenterViewFactory::subjectRegenMode, CenterViewFactory::subjectBlockedFunction,
+        CenterViewFactory::subjectEvsAvailable, CenterViewFactory::subjectEvs,
+        CenterViewFactory::subjectInclination, CenterViewFactory::subjectOilTempAvailable,
+        CenterViewFactory::subjectOilTemp, CenterViewFactory::subjectWinchAvailable,
+        CenterViewFactory::subjectLoadAndDerate, CenterViewFactory::subjectHookWeight,
+        CenterViewFactory::subjectWinchWeight, CenterViewFactory::subjectActiveStab,
+        CenterViewFactory::subjectStabIndication, CenterViewFactory::subjectFunctionState,
+        CenterViewFactory::subjectRclBuzzer, CenterViewFactory::subjectUiMode,
+        CenterViewFactory::subjectRclMxTimeSubject, CenterViewFactory::subjectUiGeneration,
+        CenterViewFactory::subjectServiceSubject, CenterViewFactory::subjectRclMxIpCamera,
+        CenterViewFactory::subjectEpto, CenterViewFactory::subjectEvsIII,
+        CenterViewFactory::subjectFrontStab, CenterViewFactory::subjectClock,
+    };
+    for (Subject* s : subjects) {
+        if (s)
+            new QuietObserver(s);
+    }
+}
 
 void deliverQueued()
 {
-    // Each notification may post the next subject's; three rounds reach the widgets.
     for (int i = 0; i < 3; ++i)
         QCoreApplication::sendPostedEvents();
-}
-
-void sendPcu(unsigned int kind, unsigned char subKind, const QByteArray& payload)
-{
-    // The payload lives in its own allocation so a read past its length is caught.
-    std::vector<unsigned char> buffer(payload.begin(), payload.end());
-    PcuMessage m;
-    m.kind = kind;
-    m.subKind = subKind;
-    m.length = static_cast<unsigned char>(buffer.size());
-    m.data = buffer.empty() ? nullptr : buffer.data();
-    master->parseNewPcuMessage(&m);
-    view->handleNewMessage(&m);
 }
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzEnvironment::init(true);
-    if (!master) {
-        master = new VemorViewMaster;
-        view = new VemorToQt(master, nullptr);
-    }
+    if (!can)
+        compose();
     MpdoSubject* mpdo = CenterViewFactory::mpdoSubject;
     FuzzInput in(data, size);
     while (!in.atEnd()) {
         const uint8_t op = in.byte();
-        switch (op % 10) {
+        unsigned char frame[8] = {0, 0, 0, 0, 0, 0, 0, 0};
+        switch (op % 4) {
         case 0:
-        case 1:
-        case 2: { // a frame for one of the subscribed entries
+        case 1: { // a frame for one of the subscribed entries
             const MpdoSubject::mpdoEntry_t* entry = mpdo ? mpdo->slot(in.byte() % MpdoSubject::NumberOfEntries) : nullptr;
             const unsigned int index = entry ? entry->index : 0;
-            QByteArray frame(8, 0);
             frame[0] = 0x01;
-            frame[1] = static_cast<char>(index & 0xFF);
-            frame[2] = static_cast<char>((index >> 8) & 0xFF);
-            frame[3] = static_cast<char>(entry ? entry->subIndex : 0);
-            const QByteArray value = in.bytes(4);
-            for (int i = 0; i < value.size(); ++i)
-                frame[4 + i] = value.at(i);
-            sendPcu(PcuMessage::CanFrame, 0, frame);
+            frame[1] = static_cast<unsigned char>(index & 0xFF);
+            frame[2] = static_cast<unsigned char>((index >> 8) & 0xFF);
+            frame[3] = entry ? entry->subIndex : 0;
+            for (int i = 4; i < 8; ++i)
+                frame[i] = in.byte();
+            can->setCanMessage(MpdoSubject::MpdoRxId, frame, 8);
             break;
         }
-        case 3: // any CAN payload, of any length the platform could report
-            sendPcu(PcuMessage::CanFrame, in.byte() & 0x1, in.bytes(in.byte() % 12));
-            break;
-        case 4: // system messages: levers, inputs, radio and battery, unknown ids
-            sendPcu(PcuMessage::SystemMessage, in.byte() % 9, in.bytes(in.byte() % 12));
-            break;
-        case 5:
-            view->handleNewButtonStatus(in.u32());
-            break;
-        case 6:
-            view->handleXonXoff(in.byte());
-            break;
-        case 7: {
-            rtc_time t {};
-            t.tm_sec = static_cast<int>(in.u32());
-            t.tm_min = static_cast<int>(in.u32());
-            t.tm_hour = static_cast<int>(in.u32());
-            t.tm_mday = static_cast<int>(in.u32());
-            t.tm_mon = static_cast<int>(in.u32());
-            t.tm_year = static_cast<int>(in.u32());
-            master->handleRtcData(&t);
+        case 2: { // any identifier, any payload and length
+            const unsigned int id = in.u32();
+            const unsigned char len = in.byte();
+            for (int i = 0; i < 8; ++i)
+                frame[i] = in.byte();
+            can->setCanMessage(id & 0x1 ? MpdoSubject::MpdoRxId : id, frame, len);
             break;
         }
-        case 8: { // version answers of the platform
-            const QString text = QString::fromLatin1(in.bytes(in.byte() % 40));
-            switch (in.byte() % 3) {
-            case 0:
-                view->cpuInfo(text, text);
-                break;
-            case 1:
-                view->osVer(text);
-                break;
-            default:
-                view->bootVer(text);
-                break;
-            }
-            break;
-        }
-        default: // what the timers would do, at the fuzzer's pace
+        default:
             if (mpdo) {
                 switch (in.byte() % 3) {
                 case 0:
@@ -126,15 +153,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             }
             break;
         }
-        deliverQueued();
+        // Some frames pile up before delivery, as in a busy event loop.
+        if (op & 0x80)
+            deliverQueued();
     }
-    // Each input starts from a flowing bus with an empty transmit queue;
-    // otherwise a held XOFF would let the queue grow over the whole run.
-    if (VemorRcCanSubject* can = VemorToQt::canSubject()) {
-        if (can->isPaused())
-            can->setXonXoff(true);
-        while (can->pendingTransmitFrames() > 0)
-            can->tx();
-    }
+    deliverQueued();
+    while (can->pendingTransmitFrames() > 0)
+        can->tx();
     return 0;
 }

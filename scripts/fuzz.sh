@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Builds one libFuzzer target (or all with "all") with clang into build-fuzz/
 # and runs it: scripts/fuzz.sh <target> [runs] [extra libFuzzer options].
-# Targets: mpdo_receive translation_table settings_file wifi_output
+# Targets: mpdo_receive display_receive translation_table settings_file wifi_output
 # camera_config scenario candump. A finding leaves crash-* in the working
 # corpus folder fuzz/corpus-work/<target>/ and makes the script fail.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath -m "${NORDEL_FUZZ_BUILD_DIR:-$here/build-fuzz}")
-all=(mpdo_receive translation_table settings_file wifi_output camera_config scenario candump)
+all=(mpdo_receive display_receive translation_table settings_file wifi_output camera_config scenario candump)
 target=${1:-}
 runs=${2:-100000}
 shift $(( $# > 2 ? 2 : $# )) || true
@@ -35,7 +35,7 @@ for t in "${targets[@]}"; do
   [ -d "$here/fuzz/corpus/$t" ] && seeds=("$here/fuzz/corpus/$t")
   # The receive path composes the whole display; short inputs keep it quick.
   maxlen=4096
-  [ "$t" = mpdo_receive ] && maxlen=512
+  [ "$t" = display_receive ] && maxlen=512
   [ "$t" = translation_table ] && maxlen=8192
   echo "== fuzz_$t: $runs runs"
   ( cd "$work" && \
