@@ -5,18 +5,23 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
+#include <QSettings>
 
 TestSandbox::TestSandbox()
     : m_oldPath(qgetenv("PATH"))
     , m_oldRoot(DevicePaths::root())
     , m_oldXdgConfig(qgetenv("XDG_CONFIG_HOME"))
 {
-    QStandardPaths::setTestModeEnabled(true);
     QDir().mkpath(root());
     QDir().mkpath(binDir());
-    QDir().mkpath(m_dir.path() + QStringLiteral("/xdg-config"));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.path() + QStringLiteral("/xdg-config")));
+    const QString config = m_dir.path() + QStringLiteral("/xdg-config");
+    QDir().mkpath(config);
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
+    // QSettings reads the user path once per process, so a second sandbox in
+    // the same test would otherwise share the first one's (deleted) folder;
+    // Qt's test mode is no help, it points into the user's home.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config);
     qputenv("PATH", QFile::encodeName(binDir()) + ':' + m_oldPath);
     DevicePaths::setRoot(root());
 }
