@@ -5,6 +5,7 @@
 
 #include "ui_Infoview.h"
 
+#include <QFont>
 #include <QLabel>
 
 namespace {
@@ -40,6 +41,11 @@ Infoview::Infoview(LeverPositionSubject* levers, RclInfoSubject* rclInfo, AppVer
         auto* label = new QLabel(QString::number(i), this);
         label->setObjectName(QStringLiteral("digital_%1").arg(i));
         label->setAlignment(Qt::AlignCenter);
+        // Twenty two-digit numbers share one row of the narrow view: set the
+        // digits a pixel closer so neighbouring numbers stay apart.
+        QFont narrow = label->font();
+        narrow.setLetterSpacing(QFont::AbsoluteSpacing, -1);
+        label->setFont(narrow);
         if (i < NumberOfDigitalInputs / 2)
             ui->horizontalLayout_digital1->addWidget(label);
         else

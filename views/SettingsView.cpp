@@ -61,6 +61,10 @@ SettingsView::SettingsView(SideMenu* rightMenu, SettingsSubject* settings, SoftB
     icon = QPixmap(QStringLiteral(":/images/Logoes/settings.png"));
     ui->scrollArea->setStyleSheet(QLatin1String(ScrollAreaStyle));
     ui->scrollArea_notices->setStyleSheet(QLatin1String(ScrollAreaStyle));
+    // A word longer than the page (a web address) would otherwise widen the
+    // label past the visible area and cut every wrapped line on the right.
+    ui->label_notices->setMinimumWidth(1);
+    ui->label_notices->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     ui->menuLayout->setAlignment(Qt::AlignTop);
 
     addMenuGroupTitle(19);
