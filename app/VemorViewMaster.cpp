@@ -9,6 +9,13 @@ VemorViewMaster::VemorViewMaster()
     rtcTimer->start(5000);
 }
 
+// The timer has no parent (it must not be a child the library could see), so
+// it is freed here.
+VemorViewMaster::~VemorViewMaster()
+{
+    delete rtcTimer;
+}
+
 void VemorViewMaster::parseNewPcuMessage(PcuMessage* m)
 {
     static bool reqOnce = false;

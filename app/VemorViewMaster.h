@@ -11,6 +11,7 @@ class VemorViewMaster : public ViewMaster {
     Q_OBJECT
 public:
     VemorViewMaster();
+    ~VemorViewMaster() override;
 
     void parseNewPcuMessage(PcuMessage* m) override;
     void handleRtcData(rtc_time* t) override;

@@ -47,6 +47,14 @@ public:
     void attach(Observer* o) override;
     void detach(Observer* o) override;
 
+private:
+    // The embedded observers attach by their qualified names only; declared
+    // here so the subject's overloads above do not hide them unnoticed.
+    using RcLinkObserver::attach;
+    using RcLinkObserver::detach;
+
+public:
+
     void signalStrengthChanged(unsigned int strength) override;
     void isPairedChanged(bool paired) override;
     void errorCodeChanged(unsigned int code) override;

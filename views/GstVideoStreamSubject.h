@@ -28,6 +28,13 @@ public:
     // Also re-attaches to the Wi-Fi link so its current state is taken over.
     void attach(Observer* o) override;
 
+private:
+    // The embedded observers attach by their qualified names only; declared
+    // here so the subject's overload above does not hide them unnoticed.
+    using WifiObserver::attach;
+
+public:
+
     virtual void startStream();
     virtual void stopStream();
     virtual bool isStreamingAvailable();
