@@ -15,6 +15,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QSlider>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -349,7 +350,17 @@ bool VirtualHandheld::eventFilter(QObject* watched, QEvent* event)
 bool VirtualHandheld::saveScreenshot(const QString& path) const
 {
     QWidget* target = m_view ? static_cast<QWidget*>(m_view) : m_screen;
-    const QPixmap shot = target->grab();
+    // What the window shows, read back from the screen: QWidget::grab() paints
+    // anew, and an opacity effect then reuses its last rendering at the
+    // window's offset, drawing a faded-in picture shifted by the bezel.
+    QPixmap shot;
+    QWidget* top = target->window();
+    if (QScreen* screen = top->screen()) {
+        const QPoint at = target->mapTo(top, QPoint(0, 0));
+        shot = screen->grabWindow(top->winId(), at.x(), at.y(), target->width(), target->height());
+    }
+    if (shot.size() != target->size())
+        shot = target->grab();
     if (shot.isNull())
         return false;
     return shot.save(path, "PNG");
