@@ -166,6 +166,25 @@ public:
         return false;
     }
 
+    // start(), then wait for the operating screen and stop the simulated
+    // controller: from here on the benchmark is the controller. Says why on
+    // standard output when the display did not come up.
+    bool startAndTakeOver()
+    {
+        if (!isValid()) {
+            std::printf("no temporary folder\n");
+            return false;
+        }
+        start();
+        if (!waitForOperatingScreen(20000)) {
+            std::printf("the operating screen did not come up (state %d)\n", uiState());
+            return false;
+        }
+        sim->controller()->stop();
+        drain();
+        return true;
+    }
+
     // Frames for the subscribed entries while the loads, strengths and HDL
     // level move: only frames that carry a value different from the one the
     // display holds for that entry, so each of them changes something shown.

@@ -49,13 +49,8 @@ int main(int argc, char** argv)
         samples = 400;
 
     bench::Display display;
-    display.start();
-    if (!display.waitForOperatingScreen(20000)) {
-        std::printf("the operating screen did not come up (state %d)\n", display.uiState());
+    if (!display.startAndTakeOver())
         return 1;
-    }
-    display.sim->controller()->stop();
-    bench::drain();
 
     // The entry that carries the crane load: the one whose value moves with it.
     const MpdoSubject* mpdo = CenterViewFactory::mpdoSubject;

@@ -104,18 +104,8 @@ int main(int argc, char** argv)
         tickMs = 1;
 
     bench::Display display;
-    if (!display.isValid()) {
-        std::printf("no temporary folder\n");
+    if (!display.startAndTakeOver())
         return 1;
-    }
-    display.start();
-    if (!display.waitForOperatingScreen(20000)) {
-        std::printf("the operating screen did not come up (state %d)\n", display.uiState());
-        return 1;
-    }
-    // From here on the benchmark is the controller.
-    display.sim->controller()->stop();
-    bench::drain();
     const QVector<bench::Frame> stream = display.changingFrames(400);
     if (stream.isEmpty()) {
         std::printf("no frames to send\n");

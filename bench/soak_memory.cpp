@@ -21,13 +21,8 @@ int main(int argc, char** argv)
         minutes = 10;
 
     bench::Display display;
-    display.start();
-    if (!display.waitForOperatingScreen(20000)) {
-        std::printf("the operating screen did not come up (state %d)\n", display.uiState());
+    if (!display.startAndTakeOver())
         return 1;
-    }
-    display.sim->controller()->stop();
-    bench::drain();
     const QVector<bench::Frame> stream = display.changingFrames(400);
     if (stream.isEmpty()) {
         std::printf("no frames to send\n");
