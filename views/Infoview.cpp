@@ -15,6 +15,15 @@ constexpr LanguageSupport::translations_t TitleText = 62;
 const char* const ActiveStyle = "background-color: rgb(0,255,0); font: 10pt;";
 const char* const InactiveStyle = "background-color: rgb(180,180,180); font: 10pt;";
 
+// Twenty input numbers, or eight lever values down to "-100", share one row
+// of the narrow view: set the digits a pixel closer so neighbours stay apart.
+void setDigitsCloser(QLabel* label)
+{
+    QFont narrow = label->font();
+    narrow.setLetterSpacing(QFont::AbsoluteSpacing, -1);
+    label->setFont(narrow);
+}
+
 } // namespace
 
 Infoview::Infoview(LeverPositionSubject* levers, RclInfoSubject* rclInfo, AppVerSubject* appVersion,
@@ -41,11 +50,7 @@ Infoview::Infoview(LeverPositionSubject* levers, RclInfoSubject* rclInfo, AppVer
         auto* label = new QLabel(QString::number(i), this);
         label->setObjectName(QStringLiteral("digital_%1").arg(i));
         label->setAlignment(Qt::AlignCenter);
-        // Twenty two-digit numbers share one row of the narrow view: set the
-        // digits a pixel closer so neighbouring numbers stay apart.
-        QFont narrow = label->font();
-        narrow.setLetterSpacing(QFont::AbsoluteSpacing, -1);
-        label->setFont(narrow);
+        setDigitsCloser(label);
         if (i < NumberOfDigitalInputs / 2)
             ui->horizontalLayout_digital1->addWidget(label);
         else
@@ -54,8 +59,10 @@ Infoview::Infoview(LeverPositionSubject* levers, RclInfoSubject* rclInfo, AppVer
     }
     QLabel* analog[NumberOfLevers] = {ui->analog_val1, ui->analog_val2, ui->analog_val3, ui->analog_val4,
                                       ui->analog_val5, ui->analog_val6, ui->analog_val7, ui->analog_val8};
-    for (int i = 0; i < NumberOfLevers; ++i)
+    for (int i = 0; i < NumberOfLevers; ++i) {
         analogLabels[i] = analog[i];
+        setDigitsCloser(analog[i]);
+    }
 }
 
 Infoview::~Infoview()

@@ -99,6 +99,36 @@ private slots:
         QVERIFY(label(QStringLiteral("digital_20"))->y() > label(QStringLiteral("digital_0"))->y());
     }
 
+    void everyInputNumberAndLeverValueFitsTheViewWidth()
+    {
+        // The width the view gets beside the menus; every number must be
+        // drawn whole, side by side, not squeezed into its neighbours.
+        view->resize(380, 250);
+        view->show();
+        // Shown, the view has every input and lever styled from its subjects.
+        for (unsigned int i = 0; i < 40; ++i)
+            view->buttonStateChanged(i, i % 3 == 0);
+        for (int n = 0; n < 8; ++n)
+            view->leverPositionChanged(static_cast<unsigned char>(n), -100);
+        QCoreApplication::processEvents();
+        for (int i = 0; i < 40; ++i) {
+            QLabel* l = label(QStringLiteral("digital_%1").arg(i));
+            QVERIFY(l);
+            QVERIFY2(l->width() >= l->fontMetrics().horizontalAdvance(l->text()),
+                     qPrintable(QStringLiteral("input %1: %2 px for %3")
+                                    .arg(i)
+                                    .arg(l->width())
+                                    .arg(l->fontMetrics().horizontalAdvance(l->text()))));
+            QVERIFY(l->geometry().right() < view->width());
+        }
+        for (int n = 1; n <= 8; ++n) {
+            QLabel* l = label(QStringLiteral("analog_val%1").arg(n));
+            QVERIFY2(l->width() >= l->fontMetrics().horizontalAdvance(l->text()),
+                     qPrintable(QStringLiteral("lever %1: %2 px for %3").arg(n).arg(l->width()).arg(l->fontMetrics().horizontalAdvance(l->text()))));
+            QVERIFY(l->mapTo(view.get(), QPoint(l->width(), 0)).x() <= view->width());
+        }
+    }
+
     void digitalInputsBeyondTheTableAreIgnored()
     {
         view->buttonStateChanged(39, true);

@@ -347,6 +347,26 @@ private slots:
         QCOMPARE(view->getSelectedIndex(), NoticesLine);
     }
 
+    void noticesWrapWithinThePageDespiteAnOverlongWord()
+    {
+        // One web address wider than the page must not widen the text past
+        // the visible area, or every wrapped line is cut on the right.
+        auto* notices = view->findChild<QScrollArea*>(QStringLiteral("scrollArea_notices"));
+        auto* text = view->findChild<QLabel*>(QStringLiteral("label_notices"));
+        QVERIFY(notices && text);
+        view->licenseChanged(QStringLiteral("Licence terms for the components listed below, as far as they apply:\n")
+                             + QStringLiteral("<https://www.example.org/") + QString(80, QLatin1Char('x'))
+                             + QStringLiteral(".html>\n"));
+        goToLine(NoticesLine);
+        press(5);
+        QVERIFY(view->isNoticesPageShown());
+        QCoreApplication::processEvents();
+        QVERIFY2(text->width() <= notices->viewport()->width(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(text->width()).arg(notices->viewport()->width())));
+        QCOMPARE(notices->horizontalScrollBar()->maximum(), 0);
+        press(5);
+    }
+
     void keysMarkTheRightMenuAndOthersAreIgnored()
     {
         view->buttonPressed(7);

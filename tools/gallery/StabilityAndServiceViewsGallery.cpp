@@ -198,7 +198,8 @@ void shootInfo(Gallery& gallery)
     view.wifiSignalQualityChanged(57);
     for (unsigned int i = 0; i < 40; ++i)
         view.buttonStateChanged(i, i == 3 || i == 17 || i == 22);
-    const int levers[8] = {0, 512, -300, 0, 0, 1023, 0, -5};
+    // Lever positions in percent, -100 to 100.
+    const int levers[8] = {0, 45, -100, 0, 0, 100, 0, -5};
     for (unsigned char n = 0; n < 8; ++n)
         view.leverPositionChanged(n, levers[n]);
     gallery.shoot(&view, QStringLiteral("info"));
