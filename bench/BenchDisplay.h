@@ -8,6 +8,7 @@
 #include "CraneModel.h"
 #include "SimulatorBackend.h"
 
+#include "app/ApplicationStartup.h"
 #include "app/CenterViewFactory.h"
 #include "app/VemorToQt.h"
 #include "app/nordelappwidget.h"
@@ -24,8 +25,6 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFont>
-#include <QFontDatabase>
 #include <QVector>
 
 #include <cmath>
@@ -33,13 +32,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-
-// Outside the namespace: the macro declares the resource initialiser where it
-// is used.
-inline void benchInitResources()
-{
-    Q_INIT_RESOURCE(nordel_resources);
-}
 
 namespace bench {
 
@@ -52,10 +44,7 @@ inline void useOffscreenUnlessTold()
 // What main() does before the platform library takes over.
 inline void loadResources()
 {
-    benchInitResources();
-    QFontDatabase::removeAllApplicationFonts();
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/seguisb.ttf"));
-    QApplication::setFont(QFont(QStringLiteral("Segoe UI")));
+    ApplicationStartup::loadResourcesAndFont();
 }
 
 // Runs posted events until none is left (timers do not count); false if the

@@ -16,11 +16,12 @@ const char* const ActiveStyle = "background-color: rgb(0,255,0); font: 10pt;";
 const char* const InactiveStyle = "background-color: rgb(180,180,180); font: 10pt;";
 
 // Twenty input numbers, or eight lever values down to "-100", share one row
-// of the narrow view: set the digits a pixel closer so neighbours stay apart.
+// of the narrow view in the embedded bold face: draw the digits narrower (the
+// same height) so neighbours stay apart and every number is whole.
 void setDigitsCloser(QLabel* label)
 {
     QFont narrow = label->font();
-    narrow.setLetterSpacing(QFont::AbsoluteSpacing, -1);
+    narrow.setStretch(QFont::Condensed);
     label->setFont(narrow);
 }
 

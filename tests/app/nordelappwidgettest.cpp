@@ -1,3 +1,4 @@
+#include "app/ApplicationStartup.h"
 #include "app/CenterViewFactory.h"
 #include "app/VemorToQt.h"
 #include "app/VemorViewMaster.h"
@@ -24,7 +25,7 @@ private:
 private slots:
     void initTestCase()
     {
-        Q_INIT_RESOURCE(nordel_resources);
+        ApplicationStartup::loadResourcesAndFont();
         box = new TestSandbox;
         box->writeStub(QStringLiteral("sync"), "exit 0\n");
         master = new VemorViewMaster;

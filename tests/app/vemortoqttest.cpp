@@ -1,3 +1,4 @@
+#include "app/ApplicationStartup.h"
 #include "app/VemorToQt.h"
 #include "app/VemorViewMaster.h"
 #include "can/VemorRcCanSubject.h"
@@ -79,7 +80,7 @@ private:
 
 void VemorToQtTest::initTestCase()
 {
-    Q_INIT_RESOURCE(nordel_resources);
+    ApplicationStartup::loadResourcesAndFont();
     sandbox = std::make_unique<TestSandbox>();
     QVERIFY(sandbox->isValid());
     sandbox->writeStub(QStringLiteral("sync"), "exit 0\n");

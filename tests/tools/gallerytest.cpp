@@ -1,6 +1,7 @@
 #include "Gallery.h"
 #include "ShellGallery.h"
 
+#include "app/ApplicationStartup.h"
 #include "app/VemorToQt.h"
 #include "app/nordelappwidget.h"
 #include "support/TestSandbox.h"
@@ -27,7 +28,7 @@ private:
 private slots:
     void initTestCase()
     {
-        Q_INIT_RESOURCE(nordel_resources);
+        ApplicationStartup::loadResourcesAndFont();
         sandbox = new TestSandbox;
         QVERIFY(sandbox->isValid());
         sandbox->writeStub(QStringLiteral("sync"), "exit 0\n");

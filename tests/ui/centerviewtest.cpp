@@ -1,3 +1,4 @@
+#include "app/ApplicationStartup.h"
 #include "app/CenterViewFactory.h"
 #include "ui/CenterView.h"
 #include "ui/Icons.h"
@@ -34,7 +35,7 @@ public:
 class CenterViewTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { Q_INIT_RESOURCE(nordel_resources); }
+    void initTestCase() { ApplicationStartup::loadResourcesAndFont(); }
 
     void showAndHideRunTheHooksAroundVisibility()
     {

@@ -1,3 +1,4 @@
+#include "app/ApplicationStartup.h"
 #include "model/EvsIIISubject.h"
 #include "platform/VemorRcSoftButtonSubject.h"
 #include "ui/EvsIIINotification.h"
@@ -54,7 +55,7 @@ class EvsIIINotificationTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { Q_INIT_RESOURCE(nordel_resources); }
+    void initTestCase() { ApplicationStartup::loadResourcesAndFont(); }
 
     void init()
     {

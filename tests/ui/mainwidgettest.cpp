@@ -1,3 +1,4 @@
+#include "app/ApplicationStartup.h"
 #include "model/ErrorSubject.h"
 #include "model/RclInfoSubject.h"
 #include "model/RclOverrideSubject.h"
@@ -58,7 +59,7 @@ private:
     FullScreenMessage* message() const { return qobject_cast<FullScreenMessage*>(main->currentFullScreenWidget()); }
 
 private slots:
-    void initTestCase() { Q_INIT_RESOURCE(nordel_resources); }
+    void initTestCase() { ApplicationStartup::loadResourcesAndFont(); }
 
     void init()
     {

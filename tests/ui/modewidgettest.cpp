@@ -1,3 +1,4 @@
+#include "app/ApplicationStartup.h"
 #include "app/CenterViewFactory.h"
 #include "model/EvsAvailableSubject.h"
 #include "model/EvsIIISubject.h"
@@ -136,7 +137,7 @@ class ModeWidgetTest : public QObject {
     int shownType() const { return mw->getCurrentViewType(); }
 
 private slots:
-    void initTestCase() { Q_INIT_RESOURCE(nordel_resources); }
+    void initTestCase() { ApplicationStartup::loadResourcesAndFont(); }
 
     void init()
     {

@@ -1,3 +1,4 @@
+#include "app/ApplicationStartup.h"
 #include "ui/Icon.h"
 #include "ui/StatusBar.h"
 #include "ui/StyleSheets.h"
@@ -25,7 +26,7 @@ private:
     }
 
 private slots:
-    void initTestCase() { Q_INIT_RESOURCE(nordel_resources); }
+    void initTestCase() { ApplicationStartup::loadResourcesAndFont(); }
     void init() { bar = new StatusBar(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr); }
     void cleanup() { delete bar; }
 

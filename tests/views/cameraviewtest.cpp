@@ -1,3 +1,4 @@
+#include "app/ApplicationStartup.h"
 #include "model/LanguageSubject.h"
 #include "model/LanguageSupport.h"
 #include "support/TestSandbox.h"
@@ -42,7 +43,7 @@ private:
 private slots:
     void initTestCase()
     {
-        Q_INIT_RESOURCE(nordel_resources);
+        ApplicationStartup::loadResourcesAndFont();
         sandbox = std::make_unique<TestSandbox>();
         QByteArray table = "Translations:1.0:test\nKey;English\n";
         for (int id = 0; id < 69; ++id)

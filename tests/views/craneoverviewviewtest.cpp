@@ -1,5 +1,6 @@
 #include "CraneViewFakes.h"
 
+#include "app/ApplicationStartup.h"
 #include "model/FlyjibAvailableSubject.h"
 #include "model/OilTempAvailableSubject.h"
 #include "model/UiGenerationSubject.h"
@@ -32,7 +33,7 @@ enum Row { CraneRow, FlyjibRow, WinchRow, FrontStabRow, HdlRow, StrengthRow, Evs
 class CraneOverviewViewTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { Q_INIT_RESOURCE(nordel_resources); }
+    void initTestCase() { ApplicationStartup::loadResourcesAndFont(); }
 
     void init()
     {

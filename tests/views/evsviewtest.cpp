@@ -1,3 +1,4 @@
+#include "app/ApplicationStartup.h"
 #include "model/EvsSubject.h"
 #include "model/UiGenerationSubject.h"
 #include "ui/StyleSheets.h"
@@ -50,7 +51,7 @@ private:
     QLabel* label(const char* name) { return view->findChild<QLabel*>(QLatin1String(name)); }
 
 private slots:
-    void initTestCase() { Q_INIT_RESOURCE(nordel_resources); }
+    void initTestCase() { ApplicationStartup::loadResourcesAndFont(); }
 
     void init()
     {
@@ -174,7 +175,7 @@ class BubbleLevelTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { Q_INIT_RESOURCE(nordel_resources); }
+    void initTestCase() { ApplicationStartup::loadResourcesAndFont(); }
 
     void geometryOfA400x300Level()
     {

@@ -1,5 +1,6 @@
 #include "CraneViewFakes.h"
 
+#include "app/ApplicationStartup.h"
 #include "model/FlyjibAvailableSubject.h"
 #include "model/FunctionStateSubject.h"
 #include "model/RegeneraitonAvailableSubject.h"
@@ -52,7 +53,7 @@ class HdlViewTest : public QObject {
 private slots:
     void initTestCase()
     {
-        Q_INIT_RESOURCE(nordel_resources);
+        ApplicationStartup::loadResourcesAndFont();
         language.reset(makeTestLanguage(sandbox));
         QCOMPARE(language->getText(52), QStringLiteral("Crane"));
     }

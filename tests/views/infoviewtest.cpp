@@ -1,3 +1,4 @@
+#include "app/ApplicationStartup.h"
 #include "platform/AppVerSubject.h"
 #include "platform/AppVersionOberver.h"
 #include "platform/ButtonSubject.h"
@@ -39,7 +40,7 @@ private:
     QLabel* label(const QString& name) { return view->findChild<QLabel*>(name); }
 
 private slots:
-    void initTestCase() { Q_INIT_RESOURCE(nordel_resources); }
+    void initTestCase() { ApplicationStartup::loadResourcesAndFont(); }
 
     void init()
     {

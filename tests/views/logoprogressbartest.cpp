@@ -1,3 +1,4 @@
+#include "app/ApplicationStartup.h"
 #include "ui/StyleSheets.h"
 #include "views/LogoProgressbar.h"
 #include "views/logoprogressbar_twoway.h"
@@ -28,7 +29,7 @@ const QString RightEdge = QStringLiteral(
 class LogoProgressbarTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { Q_INIT_RESOURCE(nordel_resources); }
+    void initTestCase() { ApplicationStartup::loadResourcesAndFont(); }
 
     void startsEmptyWithDashAndGoodColour()
     {

@@ -1,3 +1,4 @@
+#include "app/ApplicationStartup.h"
 #include "core/SettingsSubject.h"
 #include "model/ClockSubject.h"
 #include "model/EvsAvailableSubject.h"
@@ -95,7 +96,7 @@ private:
 private slots:
     void initTestCase()
     {
-        Q_INIT_RESOURCE(nordel_resources);
+        ApplicationStartup::loadResourcesAndFont();
         sandbox = std::make_unique<TestSandbox>();
         QVERIFY(sandbox->isValid());
         sandbox->writeStub(QStringLiteral("sync"), "exit 0\n");

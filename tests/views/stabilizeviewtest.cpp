@@ -1,3 +1,4 @@
+#include "app/ApplicationStartup.h"
 #include "core/OscillatorSubject.h"
 #include "model/EvsAvailableSubject.h"
 #include "model/InclinationSubject.h"
@@ -81,7 +82,7 @@ private:
     }
 
 private slots:
-    void initTestCase() { Q_INIT_RESOURCE(nordel_resources); }
+    void initTestCase() { ApplicationStartup::loadResourcesAndFont(); }
 
     void init()
     {
@@ -233,7 +234,7 @@ class StabilizerWidgetsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { Q_INIT_RESOURCE(nordel_resources); }
+    void initTestCase() { ApplicationStartup::loadResourcesAndFont(); }
 
     void pictureFitsAndCentresInA426x300Widget()
     {

@@ -1,12 +1,11 @@
 #include "Gallery.h"
 #include "ShellGallery.h"
 
+#include "app/ApplicationStartup.h"
 #include "support/TestSandbox.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QFont>
-#include <QFontDatabase>
 #include <QProcess>
 #include <QTextStream>
 
@@ -19,9 +18,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    Q_INIT_RESOURCE(nordel_resources);
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/seguisb.ttf"));
-    QApplication::setFont(QFont(QStringLiteral("Segoe UI")));
+    ApplicationStartup::loadResourcesAndFont();
 
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.value(0) == QLatin1String("--list")) {
