@@ -18,6 +18,9 @@ FullScreenMessage::FullScreenMessage(QWidget* parent)
 {
     ui->setupUi(this);
     descriptionPointSize = ui->description->font().pointSizeF();
+    // A long title in a longer language takes a second line rather than
+    // running off both edges of the screen.
+    ui->title->setWordWrap(true);
     spinnerTimer->setInterval(500);
     connect(spinnerTimer, &QTimer::timeout, this, &FullScreenMessage::updateSpinner);
     setTitle(QString());

@@ -9,6 +9,7 @@
 #include "model/UiGenerationObserver.h"
 #include "model/WinchAvailableObserver.h"
 #include "ui/StyleSheets.h"
+#include "ui/BarTextFit.h"
 #include "ui/WidgetUpdate.h"
 #include "ui_HdlView.h"
 #include "views/CraneHdlModel.h"
@@ -208,6 +209,9 @@ HdlView::HdlView(WinchAvailableSubject* winchAvailable, FlyjibAvailableSubject* 
     observers = std::make_unique<Observers>(this, winchAvailable, flyjibAvailable, loads, functionState,
                                             regenAvailable, regenMode, uiGeneration, language);
     ui->setupUi(this);
+    for (QProgressBar* bar : {ui->progressBar_CraneLoad, ui->progressBar_FlydibLoad, ui->progressBar_WinchLoad,
+                              ui->progressBar_CraneDerate, ui->progressBar_FlyjibDerate, ui->progressBar_WinchDerate})
+        BarTextFit::watch(bar);
     title = observers->language.getText(TitleText);
     icon = observers->uiGeneration.getIcon(ICON_CRANE);
 
@@ -348,6 +352,7 @@ void HdlView::setLoadProgressbarValue(QProgressBar* bar, int value, QString edge
         style = QStringLiteral(PROGRESSBAR_YELLOW);
     WidgetUpdate::setStyleSheet(bar, style + edgeStyle);
     bar->setFormat(text);
+    BarTextFit::fit(bar);
     bar->setValue(value >= 100 ? 100 : value);
 }
 
@@ -362,6 +367,7 @@ void HdlView::setStrengthProgressbarValue(QProgressBar* bar, int value, QString 
         style = QStringLiteral(PROGRESSBAR_YELLOW);
     WidgetUpdate::setStyleSheet(bar, style + edgeStyle);
     bar->setFormat(text);
+    BarTextFit::fit(bar);
     bar->setValue(value > 100 ? 100 : value);
 }
 

@@ -6,6 +6,7 @@
 #include "ui_Infoview.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 
 namespace {
@@ -23,6 +24,14 @@ void setDigitsCloser(QLabel* label)
     QFont narrow = label->font();
     narrow.setStretch(QFont::Condensed);
     label->setFont(narrow);
+}
+
+// Height of a row of input numbers in the style's 10 pt: the digits' own
+// height and a pixel above and below.
+int digitRowHeight(QFont font)
+{
+    font.setPointSize(10);
+    return QFontMetrics(font).tightBoundingRect(QStringLiteral("0123456789")).height() + 2;
 }
 
 } // namespace
@@ -52,6 +61,9 @@ Infoview::Infoview(LeverPositionSubject* levers, RclInfoSubject* rclInfo, AppVer
         label->setObjectName(QStringLiteral("digital_%1").arg(i));
         label->setAlignment(Qt::AlignCenter);
         setDigitsCloser(label);
+        // The page is taller than the view: keep the rows of numbers tall
+        // enough for their digits, the text rows give up their spare room.
+        label->setMinimumHeight(digitRowHeight(label->font()));
         if (i < NumberOfDigitalInputs / 2)
             ui->horizontalLayout_digital1->addWidget(label);
         else

@@ -5,6 +5,7 @@
 #include "ui_LogoProgressbar.h"
 
 #include <QColor>
+#include <QFontMetrics>
 #include <QSpacerItem>
 
 namespace {
@@ -14,12 +15,19 @@ QString chunkStyle(const QColor& colour)
 }
 } // namespace
 
+int LogoProgressbar::valueColumnWidth(const QFont& font)
+{
+    constexpr int DesignWidth = 46;
+    return qMax(DesignWidth, QFontMetrics(font).horizontalAdvance(QStringLiteral("-100%")) + 4);
+}
+
 LogoProgressbar::LogoProgressbar(QWidget* parent)
     : QWidget(parent)
     , ui(new Ui::logoProgressbar)
     , spacer(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum))
 {
     ui->setupUi(this);
+    ui->label_value->setMinimumWidth(valueColumnWidth(ui->label_value->font()));
     ui->label_icon->setPixmap(QPixmap(QStringLiteral(":/images/error_white.png")));
     QColor good(QStringLiteral("#008000"));
     QColor caution(QStringLiteral("#FFFF00"));

@@ -17,6 +17,11 @@ class logoProgressbar;
 class LogoProgressbar : public QWidget {
     Q_OBJECT
 public:
+    // Width of the value column of an indicator in the label's font: the
+    // widest value text ("-100%", wider than "255%") fits, so every bar of a
+    // column of indicators starts in one line.
+    static int valueColumnWidth(const QFont& font);
+
     // Whether high values are bad (1) or good (0).
     // Fixed width, so any stored number is a value of the type; unknown ones keep the colour.
     enum direction_t : int {

@@ -2,6 +2,7 @@
 
 #include "ui/StyleSheets.h"
 #include "ui/WidgetUpdate.h"
+#include "views/LogoProgressbar.h"
 #include "ui_logoprogressbar_twoway.h"
 
 #include <algorithm>
@@ -19,6 +20,7 @@ logoprogressbar_twoway::logoprogressbar_twoway(QWidget* parent)
     , ui(new Ui::logoprogressbar_twoway)
 {
     ui->setupUi(this);
+    ui->label_value->setMinimumWidth(LogoProgressbar::valueColumnWidth(ui->label_value->font()));
     ui->label_icon->setPixmap(QPixmap(QStringLiteral(":/images/error_white.png")));
     setValue(0);
     setText(QStringLiteral("-"));

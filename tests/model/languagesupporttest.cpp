@@ -183,8 +183,14 @@ private slots:
 
         LanguageSupport ls(1);
         QVERIFY(QFile::exists(table));
-        QCOMPARE(ls.getNumberOfLanguages(), 2);
+        QCOMPARE(ls.getNumberOfLanguages(), 8);
         QCOMPARE(ls.getText(41), QStringLiteral("Einstellungen"));
+        // Letters beyond Latin-1 survive packing, unpacking and reading.
+        QCOMPARE(ls.getLanguage(2), QString::fromUtf8("Français"));
+        ls.setLanguage(7);
+        QCOMPARE(ls.getText(2), QString::fromUtf8("Łączenie z żurawiem..."));
+        ls.setLanguage(6);
+        QCOMPARE(ls.getText(64), QString::fromUtf8("Översikt"));
         QVERIFY(QFile::exists(DevicePaths::resolve(QString::fromLatin1(PackagePath))));
     }
 

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+
+class QProgressBar;
+
+// Keeps the text of a progress bar whole inside its frame: a text wider than
+// the bar (a long language in a third of the view) is drawn condensed, at
+// the same height, rather than cut at both ends. The style sheet and the
+// format stay as they are, so colours and texts do not change. Watches the
+// bar's size; call fit() after changing its format.
+class BarTextFit : public QObject {
+public:
+    // Room kept free on each side so the text does not touch the frame.
+    static constexpr int Clearance = 2;
+    // Narrowest the text is drawn, in percent of its normal width.
+    static constexpr int NarrowestStretch = 60;
+
+    // Watches the bar (owned by it) and fits its text now.
+    static void watch(QProgressBar* bar);
+    static void fit(QProgressBar* bar);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    using QObject::QObject;
+};
