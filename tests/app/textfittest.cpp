@@ -234,26 +234,59 @@ private:
         }
     }
 
-    // A centre view in the place the mode widget gives it.
+    // Selects a view of the menu with the soft keys, paging as an operator
+    // would; false when the menu does not offer it.
+    static bool selectFromMenu(ModeWidget* mw, centerViewType_t type)
+    {
+        for (int page = 0; page < 3; ++page) {
+            const ModeWidget::centerViewCollection_t* c = mw->getActiveCollection();
+            const int buttons = mw->canSwapMenu() ? ModeWidget::SwapButton : ModeWidget::MenuButtons;
+            for (int b = 0; b < buttons; ++b) {
+                const int i = int(c->pageOffset) + b;
+                if (i < c->views.size() && c->views.at(i) == type) {
+                    mw->handleButtonPress(unsigned(b));
+                    return true;
+                }
+            }
+            if (!mw->canSwapMenu())
+                return false;
+            mw->handleButtonPress(ModeWidget::SwapButton);
+        }
+        return false;
+    }
+
+    // A centre view in the place the mode widget gives it: chosen from the
+    // menu, or, for a view the menu does not offer in this mode, put in the
+    // same place with the menu's view hidden.
     void checkView(centerViewType_t type, const QString& name, void (*fill)(CenterView*) = nullptr)
     {
         ModeWidget* mw = modeWidget();
-        auto* center = mw->findChild<QVBoxLayout*>(QStringLiteral("verticalLayout_Center"));
-        QVERIFY(center);
-        CenterView* shown = mw->getCurrentView();
-        if (shown)
-            shown->hide();
-        std::unique_ptr<CenterView> view(CenterViewFactory::makeCenterView(type));
+        CenterView* view = nullptr;
+        std::unique_ptr<CenterView> own;
+        CenterView* hidden = nullptr;
+        if (selectFromMenu(mw, type)) {
+            view = mw->getCurrentView();
+        } else {
+            auto* center = mw->findChild<QVBoxLayout*>(QStringLiteral("verticalLayout_Center"));
+            QVERIFY(center);
+            hidden = mw->getCurrentView();
+            if (hidden)
+                hidden->hide();
+            own.reset(CenterViewFactory::makeCenterView(type));
+            view = own.get();
+            QVERIFY(view);
+            center->addWidget(view);
+            view->showWidget();
+        }
         QVERIFY(view);
-        center->addWidget(view.get());
-        view->showWidget();
-        settle();
+        // The view's subjects subscribe their entries as it attaches.
+        deliver();
         if (fill)
-            fill(view.get());
+            fill(view);
         checkScreen(name);
-        view.reset();
-        if (shown)
-            shown->show();
+        own.reset();
+        if (hidden)
+            hidden->show();
     }
 
 private slots:
@@ -357,6 +390,12 @@ private slots:
         checkView(HDL_VIEW, QStringLiteral("HDL view, crane only"));
         set("flyjib.available", 1);
         set("winch.available", 1);
+        deliver();
+        // The crane bar takes its beside-the-others text with the next
+        // change of the crane load, which on a working crane comes at once.
+        set("crane.load", 254);
+        deliver();
+        set("crane.load", 255);
         deliver();
 
         // The EVS III guidance over the operating screen.
