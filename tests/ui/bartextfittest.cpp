@@ -1,0 +1,66 @@
+#include "app/ApplicationStartup.h"
+#include "ui/BarTextFit.h"
+#include "ui/StyleSheets.h"
+
+#include <QProgressBar>
+#include <QStyleOptionProgressBar>
+#include <QtTest>
+
+class BarTextFitTest : public QObject {
+    Q_OBJECT
+private:
+    static int room(QProgressBar* bar)
+    {
+        QStyleOptionProgressBar opt;
+        opt.initFrom(bar);
+        return bar->style()->subElementRect(QStyle::SE_ProgressBarContents, &opt, bar).width();
+    }
+    static int textWidth(QProgressBar* bar) { return QFontMetrics(bar->font()).horizontalAdvance(bar->text()); }
+
+private slots:
+    void initTestCase() { ApplicationStartup::loadResourcesAndFont(); }
+
+    void textIsCondensedOnlyAsFarAsNeededAndFollowsTheWidth()
+    {
+        QProgressBar bar;
+        bar.setStyleSheet(QStringLiteral(PROGRESSBAR_GREEN));
+        bar.setRange(0, 100);
+        bar.setValue(100);
+        bar.setFormat(QStringLiteral("Kraftreserve: 100%"));
+        bar.resize(400, 18);
+        BarTextFit::watch(&bar);
+        bar.show();
+        QCOMPARE(bar.font().stretch(), 100);
+
+        // A third of the view: the text is narrowed, whole, clear of the frame.
+        bar.resize(128, 18);
+        QVERIFY(bar.font().stretch() < 100);
+        QVERIFY(bar.font().stretch() >= BarTextFit::NarrowestStretch);
+        QVERIFY2(textWidth(&bar) + 2 * BarTextFit::Clearance <= room(&bar),
+                 qPrintable(QStringLiteral("%1 px in %2").arg(textWidth(&bar)).arg(room(&bar))));
+        // The style sheet's size and the format are left as they were.
+        QCOMPARE(bar.font().pointSize(), 10);
+        QCOMPARE(bar.styleSheet(), QStringLiteral(PROGRESSBAR_GREEN));
+        QCOMPARE(bar.format(), QStringLiteral("Kraftreserve: 100%"));
+
+        // A shorter text after a format change is drawn at its normal width.
+        bar.setFormat(QStringLiteral("Kran: 5%"));
+        BarTextFit::fit(&bar);
+        QCOMPARE(bar.font().stretch(), 100);
+    }
+
+    void aTextTooLongForAnyWidthStopsAtTheNarrowest()
+    {
+        QProgressBar bar;
+        bar.setStyleSheet(QStringLiteral(PROGRESSBAR_GREEN));
+        bar.setValue(100);
+        bar.setFormat(QStringLiteral("A label far too long for a bar this narrow: 100%"));
+        bar.resize(60, 18);
+        BarTextFit::watch(&bar);
+        bar.show();
+        QCOMPARE(bar.font().stretch(), int(BarTextFit::NarrowestStretch));
+    }
+};
+
+QTEST_MAIN(BarTextFitTest)
+#include "bartextfittest.moc"
