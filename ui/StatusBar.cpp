@@ -113,8 +113,13 @@ void StatusBar::clockStringChanged(QString text)
 {
     ui->label_Clock->setText(text);
     // A crowded row would squeeze the clock below its text and cut off its
-    // first and last digits; it keeps the room it needs, up to its widest.
-    ui->label_Clock->setMinimumWidth(qBound(ClockMinWidth, ui->label_Clock->sizeHint().width(), ClockMaxWidth));
+    // first and last digits; it keeps the room it needs. The 12-hour clock
+    // ("12:59pm") in the embedded bold face is wider than the form's widest
+    // clock, so that one limit gives way to the text.
+    const int needed = ui->label_Clock->sizeHint().width();
+    const int widest = qMax(ClockMaxWidth, needed);
+    ui->label_Clock->setMaximumWidth(widest);
+    ui->label_Clock->setMinimumWidth(qBound(ClockMinWidth, needed, widest));
     ui->label_Clock->show();
 }
 

@@ -6,6 +6,7 @@
 #include "app/VemorToQt.h"
 #include "app/nordelappwidget.h"
 #include "can/MpdoSubject.h"
+#include "core/SettingsSubject.h"
 #include "model/LanguageSubject.h"
 #include "model/UiModeSubject.h"
 #include "support/TestSandbox.h"
@@ -76,12 +77,12 @@ const std::vector<std::pair<const char*, double>>& widestValues()
         {"crane.strength", 100}, {"flyjib.strength", 100}, {"winch.strength", 100}, {"hdl.level", 100},
         {"flyjib.available", 1}, {"winch.available", 1}, {"frontstab.available", 1}, {"frontstab.load", 255},
         {"evs.available", 1}, {"evs.x.pct", -100}, {"evs.y.pct", -100}, {"evs.calibration", 100},
-        {"oil.available", 1}, {"oil.temp", -40}, {"hook.weight", 65535}, {"winch.weight", 65535},
+        {"oil.available", 1}, {"oil.temp", 120}, {"hook.weight", 65535}, {"winch.weight", 65535},
         {"regeneration.available", 1}, {"regeneration.mode", 2}, {"serial", 4294967295.0},
         {"service.days", 65535}, {"service.hours", 65535}, {"service.oil", 65535}, {"active.hours", 65535},
         {"cbs", 1}, {"mooring", 1}, {"infocentre.top", 48}, {"infocentre.bottom", 10}, {"slm.load", 100},
         {"epto.available", 1}, {"epto.active", 1}, {"epto.battery", 100}, {"stab.side", 0},
-        {"clock", 1717231140},
+        {"clock", 1717278900},
     };
     return v;
 }
@@ -110,8 +111,15 @@ private:
             QCoreApplication::sendPostedEvents();
     }
 
-    // Every subscribed entry, as the controller would send it.
+    // Every subscribed entry, as the controller would send it; a few rounds,
+    // since some subjects subscribe only once another value has come.
     void deliver()
+    {
+        for (int round = 0; round < 3; ++round)
+            deliverOnce();
+    }
+
+    void deliverOnce()
     {
         for (int k = 0; k < MpdoSubject::NumberOfEntries; ++k) {
             const MpdoSubject::mpdoEntry_t* e = CenterViewFactory::mpdoSubject->slot(k);
@@ -309,6 +317,11 @@ private slots:
         VemorToQt::intance->show();
         platform->setRadio(false, 200);
         platform->setBattery(255);
+        // The widest units: pounds (six digits), degrees Fahrenheit, a
+        // clock with am/pm.
+        CenterViewFactory::subjectSettings->setWeightUnitType(UNIT_LB);
+        CenterViewFactory::subjectSettings->setTempUnitType(UNIT_FAHRENHEIT);
+        CenterViewFactory::subjectSettings->setClockType(CLOCK_12H);
         for (const auto& v : widestValues())
             set(v.first, v.second);
         deliver();
@@ -371,7 +384,6 @@ private slots:
             auto* s = static_cast<SettingsView*>(v);
             s->backlightAutoChanged(false);
             s->backlightStrengthChanged(100);
-            s->clockStringChanged(QStringLiteral("12:59 PM"));
         });
         checkView(STABILIZE_VIEW, QStringLiteral("stabilize view"));
         checkView(INFO_VIEW, QStringLiteral("info view"), [](CenterView* v) {
