@@ -29,18 +29,46 @@ void BarTextFit::watch(QProgressBar* bar)
 {
     if (!bar)
         return;
-    bar->installEventFilter(new BarTextFit(bar));
-    fit(bar);
+    auto* watcher = new BarTextFit(bar);
+    bar->installEventFilter(watcher);
+    watcher->fitNow(bar);
 }
 
 void BarTextFit::fit(QProgressBar* bar)
 {
-    if (!bar || !bar->isTextVisible())
+    if (!bar)
+        return;
+    if (auto* watcher = bar->findChild<BarTextFit*>(QString(), Qt::FindDirectChildrenOnly))
+        watcher->fitNow(bar);
+}
+
+void BarTextFit::fitNow(QProgressBar* bar)
+{
+    if (!bar->isTextVisible())
         return;
     const QString text = bar->text();
-    const int room = roomFor(bar);
+    // The face's digits share one width, so "Crane: 42%" needs the room of
+    // "Crane: 17%": a changing value needs no new measurement.
+    QString shape = text;
+    for (QChar& c : shape) {
+        if (c.isDigit())
+            c = QLatin1Char('0');
+    }
+    if (bar->width() != fittedWidth) {
+        fittedWidth = bar->width();
+        room = roomFor(bar);
+    } else if (shape == fittedShape) {
+        return;
+    }
+    fittedShape = shape;
     QFont font = bar->font();
-    int stretch = 100;
+    // Unset stretch draws at the normal width.
+    const int current = font.stretch() == QFont::AnyStretch ? 100 : font.stretch();
+    int stretch = current;
+    // Most texts fit as they are drawn now: one measurement and done.
+    if (stretch == 100 && QFontMetrics(font).horizontalAdvance(text) <= room)
+        return;
+    stretch = 100;
     font.setStretch(stretch);
     const int width = QFontMetrics(font).horizontalAdvance(text);
     if (width > room && room > 0) {
@@ -51,13 +79,16 @@ void BarTextFit::fit(QProgressBar* bar)
         while (stretch > NarrowestStretch && QFontMetrics(font).horizontalAdvance(text) > room)
             font.setStretch(--stretch);
     }
-    if (bar->font().stretch() != stretch)
+    if (current != stretch)
         bar->setFont(font);
 }
 
 bool BarTextFit::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Resize || event->type() == QEvent::StyleChange)
-        fit(static_cast<QProgressBar*>(watched));
+    if (event->type() == QEvent::Resize || event->type() == QEvent::StyleChange) {
+        // A new style sheet may bring another font size: measure afresh.
+        fittedWidth = -1;
+        fitNow(static_cast<QProgressBar*>(watched));
+    }
     return QObject::eventFilter(watched, event);
 }

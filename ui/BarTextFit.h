@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class QProgressBar;
 
@@ -18,6 +19,7 @@ public:
 
     // Watches the bar (owned by it) and fits its text now.
     static void watch(QProgressBar* bar);
+    // Fits a watched bar's text again (after a format change).
     static void fit(QProgressBar* bar);
 
 protected:
@@ -25,4 +27,11 @@ protected:
 
 private:
     using QObject::QObject;
+    void fitNow(QProgressBar* bar);
+
+    // What the text was last fitted to: values arrive many times a second,
+    // mostly with the text's shape and the size unchanged.
+    QString fittedShape;
+    int fittedWidth = -1;
+    int room = 0;
 };

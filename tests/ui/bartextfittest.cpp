@@ -16,6 +16,10 @@ private:
         return bar->style()->subElementRect(QStyle::SE_ProgressBarContents, &opt, bar).width();
     }
     static int textWidth(QProgressBar* bar) { return QFontMetrics(bar->font()).horizontalAdvance(bar->text()); }
+    static bool normalWidth(QProgressBar* bar)
+    {
+        return bar->font().stretch() == QFont::AnyStretch || bar->font().stretch() == 100;
+    }
 
 private slots:
     void initTestCase() { ApplicationStartup::loadResourcesAndFont(); }
@@ -30,11 +34,11 @@ private slots:
         bar.resize(400, 18);
         BarTextFit::watch(&bar);
         bar.show();
-        QCOMPARE(bar.font().stretch(), 100);
+        QVERIFY(normalWidth(&bar));
 
         // A third of the view: the text is narrowed, whole, clear of the frame.
         bar.resize(128, 18);
-        QVERIFY(bar.font().stretch() < 100);
+        QVERIFY(!normalWidth(&bar));
         QVERIFY(bar.font().stretch() >= BarTextFit::NarrowestStretch);
         QVERIFY2(textWidth(&bar) + 2 * BarTextFit::Clearance <= room(&bar),
                  qPrintable(QStringLiteral("%1 px in %2").arg(textWidth(&bar)).arg(room(&bar))));
@@ -46,7 +50,7 @@ private slots:
         // A shorter text after a format change is drawn at its normal width.
         bar.setFormat(QStringLiteral("Kran: 5%"));
         BarTextFit::fit(&bar);
-        QCOMPARE(bar.font().stretch(), 100);
+        QVERIFY(normalWidth(&bar));
     }
 
     void aTextTooLongForAnyWidthStopsAtTheNarrowest()
