@@ -15,7 +15,6 @@
 #include "ui/EvsIIINotification.h"
 #include "ui/MainWidget.h"
 #include "ui/ModeWidget.h"
-#include "ui/StatusBar.h"
 #include "views/Infoview.h"
 #include "views/SettingsView.h"
 
@@ -62,7 +61,8 @@ QByteArray tableWithPseudoLanguage(const QByteArray& shipped)
         if (lines[i].trimmed().isEmpty())
             continue;
         const QString line = QString::fromUtf8(lines[i]);
-        const QString added = i == 1 ? QString::fromLatin1(PseudoLanguage) : pseudo(line.section(QLatin1Char(';'), 1, 1));
+        const QString added
+            = i == 1 ? QString::fromLatin1(PseudoLanguage) : pseudo(line.section(QLatin1Char(';'), 1, 1));
         lines[i] = (line + QLatin1Char(';') + added).toUtf8();
     }
     return lines.join('\n');
@@ -165,7 +165,8 @@ private:
     void misfit(const QWidget* w, const QString& text, const QString& why)
     {
         misfits << QStringLiteral("%1, %2: %3 (%4) \"%5\": %6")
-                       .arg(LanguageSubject::languageSupport->getLanguage(LanguageSubject::languageSupport->getActiveLanguage()),
+                       .arg(LanguageSubject::languageSupport->getLanguage(
+                                LanguageSubject::languageSupport->getActiveLanguage()),
                             scene, pathOf(w), textIdOf(text), text, why);
     }
 
@@ -183,7 +184,11 @@ private:
             if (!rich) {
                 for (const QString& word : text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
                     if (fm.horizontalAdvance(word) > room.width())
-                        misfit(l, text, QStringLiteral("the word \"%1\" needs %2 px of %3").arg(word).arg(fm.horizontalAdvance(word)).arg(room.width()));
+                        misfit(l, text,
+                               QStringLiteral("the word \"%1\" needs %2 px of %3")
+                                   .arg(word)
+                                   .arg(fm.horizontalAdvance(word))
+                                   .arg(room.width()));
                 }
             }
             const int needed = l->heightForWidth(l->width());
@@ -223,7 +228,8 @@ private:
         if (needed > room.width())
             misfit(b, text, QStringLiteral("needs %1 px of %2").arg(needed).arg(room.width()));
         if (fm.tightBoundingRect(text).height() > room.height())
-            misfit(b, text, QStringLiteral("needs %1 px height of %2").arg(fm.tightBoundingRect(text).height()).arg(room.height()));
+            misfit(b, text,
+                   QStringLiteral("needs %1 px height of %2").arg(fm.tightBoundingRect(text).height()).arg(room.height()));
     }
 
     // Every text the screen shows right now.
@@ -345,7 +351,8 @@ private slots:
         QStringList names;
         for (int i = 0; i < table->getNumberOfLanguages(); ++i)
             names << table->getLanguage(i);
-        for (const char* own : {"English", "Deutsch", "Français", "Español", "Italiano", "Nederlands", "Svenska", "Polski"})
+        for (const char* own :
+             {"English", "Deutsch", "Français", "Español", "Italiano", "Nederlands", "Svenska", "Polski"})
             QVERIFY2(names.contains(QString::fromUtf8(own)), own);
     }
 
