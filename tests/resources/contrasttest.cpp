@@ -245,7 +245,8 @@ private slots:
         }
         for (const char* f : {":/images/60_EPTO_BATTTERI_transparent.png", ":/images/60_EPTO_BATTTERI_transparent_ERR.png",
                               ":/images/60_EPTO_BATTTERI_transparent_HOT.png",
-                              ":/images/60_EPTO_BATTTERI_transparent_STOP.png"})
+                              ":/images/60_EPTO_BATTTERI_transparent_STOP.png",
+                              ":/images/60_EPTO_BATTTERI_transparent_CHARGING.png"})
             QTest::newRow(f) << QString::fromLatin1(f);
     }
 

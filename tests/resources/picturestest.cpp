@@ -174,7 +174,8 @@ void PicturesTest::picturesLoad_data()
         row(QStringLiteral(":/images/arrows/twoWayArrow_") + QLatin1String(f) + QStringLiteral(".png"), any, true);
     }
     for (const char* f : {"60_EPTO_BATTTERI_transparent.png", "60_EPTO_BATTTERI_transparent_ERR.png",
-                          "60_EPTO_BATTTERI_transparent_HOT.png", "60_EPTO_BATTTERI_transparent_STOP.png"})
+                          "60_EPTO_BATTTERI_transparent_HOT.png", "60_EPTO_BATTTERI_transparent_STOP.png",
+                          "60_EPTO_BATTTERI_transparent_CHARGING.png"})
         row(QStringLiteral(":/images/") + QLatin1String(f));
     row(QStringLiteral(":/images/nordel_logo.jpg"));
     for (const char* gen : {":/GEN1/", ":/GEN3/"})
