@@ -411,7 +411,7 @@ void PicturesTest::symbolsOfASetAreDistinct()
             return QImage(QLatin1String(dir) + QLatin1String(f))
                 .scaled(22, 22, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         };
-        QVERIFY2(differingShare(small("CraneLoad.png"), small("FlyjibLoad.png")) > 0.12, dir);
+        QVERIFY2(differingShare(small("CraneLoad.png"), small("FlyjibLoad.png")) > 0.13, dir);
     }
 }
 
