@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Runs the shipped crane scenarios headless against the simulated crane and
-# writes their screenshots to docs/screens/ (one PNG per "screenshot" line).
+# writes their screenshots to build/scenario-screens/ (one PNG per "screenshot"
+# line); docs/screens/ holds the gallery alone.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${NORDEL_BUILD_DIR:-$here/build}
-out=${1:-$here/docs/screens}
+out=${1:-$build/scenario-screens}
 "$here/scripts/build.sh"
 export NORDEL_DEVICE_ROOT=${NORDEL_DEVICE_ROOT:-$build/device-root}
 mkdir -p "$NORDEL_DEVICE_ROOT" "$out"

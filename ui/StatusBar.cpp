@@ -11,6 +11,8 @@ namespace {
 // Width range of the clock label in the form.
 constexpr int ClockMinWidth = 38;
 constexpr int ClockMaxWidth = 60;
+// The bar's 21 pixels less the line under the row and the bottom margin.
+constexpr int RowHeight = 19;
 
 const char* const EptoActiveStyle =
     "background-color : green; border-radius: 4px; border-style: outset; border-width: 1px; border-color: black;";
@@ -50,6 +52,9 @@ StatusBar::StatusBar(RcLinkSubject* rcLink, BatterySubject* battery, InfocenterI
     ui->progressBar_battery->setStyleSheet(QStringLiteral(PROGRESSBAR_GREEN));
     ui->label_epto->hide();
     ui->progressBar_epto->hide();
+    // The active EPTO frame adds two pixels to the picture: held to the row's
+    // height, the label can no longer push the line below out of the bar.
+    ui->label_epto->setMaximumHeight(RowHeight);
 
     RcLinkObserver::attach();
     BatteryObserver::attach();
@@ -268,6 +273,8 @@ void StatusBar::updateEptoIcon()
         path = ":/images/60_EPTO_BATTTERI_transparent_ERR.png";
     else if (eptoTooHot)
         path = ":/images/60_EPTO_BATTTERI_transparent_HOT.png";
+    else if (eptoCharging)
+        path = ":/images/60_EPTO_BATTTERI_transparent_CHARGING.png";
     ui->label_epto->setPixmap(QPixmap(QString::fromLatin1(path)));
 }
 
@@ -282,7 +289,11 @@ void StatusBar::eptoBatteryLevelChanged(unsigned int level)
 void StatusBar::eptoChargingChanged(bool charging)
 {
     const bool started = charging && !eptoCharging;
+    const bool changed = charging != eptoCharging;
     eptoCharging = charging;
+    // The bolt shows only while the battery really charges.
+    if (changed)
+        updateEptoIcon();
     if (started) {
         chargingTimer->start(50);
     } else if (!charging) {

@@ -174,7 +174,8 @@ void PicturesTest::picturesLoad_data()
         row(QStringLiteral(":/images/arrows/twoWayArrow_") + QLatin1String(f) + QStringLiteral(".png"), any, true);
     }
     for (const char* f : {"60_EPTO_BATTTERI_transparent.png", "60_EPTO_BATTTERI_transparent_ERR.png",
-                          "60_EPTO_BATTTERI_transparent_HOT.png", "60_EPTO_BATTTERI_transparent_STOP.png"})
+                          "60_EPTO_BATTTERI_transparent_HOT.png", "60_EPTO_BATTTERI_transparent_STOP.png",
+                          "60_EPTO_BATTTERI_transparent_CHARGING.png"})
         row(QStringLiteral(":/images/") + QLatin1String(f));
     row(QStringLiteral(":/images/nordel_logo.jpg"));
     for (const char* gen : {":/GEN1/", ":/GEN3/"})
@@ -405,6 +406,12 @@ void PicturesTest::symbolsOfASetAreDistinct()
             paths.append(QLatin1String(dir) + QLatin1String(f));
         const QString fault = distinct(paths);
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        // The load icons stand 22 pixels high beside their bars.
+        const auto small = [&](const char* f) {
+            return QImage(QLatin1String(dir) + QLatin1String(f))
+                .scaled(22, 22, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        };
+        QVERIFY2(differingShare(small("CraneLoad.png"), small("FlyjibLoad.png")) > 0.13, dir);
     }
 }
 

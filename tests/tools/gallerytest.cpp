@@ -5,6 +5,7 @@
 #include "app/VemorToQt.h"
 #include "app/nordelappwidget.h"
 #include "support/TestSandbox.h"
+#include "ui/CenterView.h"
 #include "ui/FullScreenMessage.h"
 #include "ui/MainWidget.h"
 
@@ -122,6 +123,21 @@ private slots:
         QVERIFY(clock);
         QVERIFY(clock->width() >= clock->fontMetrics().horizontalAdvance(clock->text()));
         QVERIFY(clock->width() >= 38 && clock->width() <= 60);
+    }
+
+    void centreViewsAreDrawnAsTheScreenShowsThem()
+    {
+        // The operating screen's centre view has the size and the background
+        // the gallery draws the views with.
+        Gallery gallery(out->path());
+        QCOMPARE(ShellGallery::shoot(gallery, UI_GEN3, {QStringLiteral("shell-crane")}), 1);
+        CenterView* view = nullptr;
+        for (CenterView* v : VemorToQt::intance->findChildren<CenterView*>())
+            if (!v->isHidden())
+                view = v;
+        QVERIFY(view);
+        QCOMPARE(view->size(), QSize(Gallery::CenterWidth, Gallery::CenterHeight));
+        QCOMPARE(VemorToQt::intance->styleSheet(), QString::fromLatin1(Gallery::ScreenStyle));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "ui/StyleSheets.h"
 #include "ui/softButton.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QPixmap>
 #include <QtTest>
@@ -85,6 +86,42 @@ private slots:
         menu.clrButtonLogo(2);
         QVERIFY(menu.button(2)->label()->pixmap(Qt::ReturnByValue).isNull());
         QCOMPARE(menu.button(2)->label()->text(), QStringLiteral(" "));
+    }
+
+    void selectedKeyShowsAroundEveryViewIcon_data()
+    {
+        QTest::addColumn<QString>("icon");
+        for (const char* gen : {":/GEN1/", ":/GEN3/"})
+            for (const char* f : {"Crane.png", "EVS.png", "Stab.png"})
+                QTest::newRow(qPrintable(QLatin1String(gen) + QLatin1String(f))) << QLatin1String(gen) + QLatin1String(f);
+    }
+
+    void selectedKeyShowsAroundEveryViewIcon()
+    {
+        // The selected key's grey must show around the icon, or the selected
+        // view cannot be told from the others.
+        QFETCH(QString, icon);
+        Q_INIT_RESOURCE(nordel_resources);
+        SideMenu menu(nullptr, 0, 4);
+        for (int i = 0; i < 2; ++i) {
+            menu.setButtonLogo(i, QPixmap(icon));
+            menu.setButtonActive(i, true);
+        }
+        menu.setButtonSelected(0, true);
+        menu.resize(46, 270);
+        menu.setAttribute(Qt::WA_DontShowOnScreen);
+        menu.show();
+        QCoreApplication::processEvents();
+        const auto greyShare = [&](int i) {
+            const QImage img = menu.button(i)->grab().toImage();
+            int grey = 0;
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x)
+                    grey += img.pixel(x, y) == qRgb(125, 125, 125);
+            return double(grey) / (img.width() * img.height());
+        };
+        QVERIFY2(greyShare(0) > 0.15, qPrintable(QString::number(greyShare(0))));
+        QCOMPARE(greyShare(1), 0.0);
     }
 
     void menuLineSelection()

@@ -3,6 +3,7 @@
 #include "ui/StatusBar.h"
 #include "ui/StyleSheets.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
@@ -80,6 +81,56 @@ private slots:
         bar->eptoChargingChanged(false);
         QVERIFY(!timer->isActive());
         QCOMPARE(progress("progressBar_epto")->value(), 80);
+    }
+
+    void eptoBoltOnlyWhileCharging()
+    {
+        const auto shows = [this](const char* file) {
+            return label("label_epto")->pixmap(Qt::ReturnByValue).toImage()
+                == QImage(QStringLiteral(":/images/") + QLatin1String(file)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        };
+        bar->eptoDetectedChanged(true);
+        QVERIFY(shows("60_EPTO_BATTTERI_transparent.png"));
+        bar->eptoChargingChanged(true);
+        QVERIFY(shows("60_EPTO_BATTTERI_transparent_CHARGING.png"));
+        // A fault outranks charging; once cleared the bolt is back.
+        bar->eptoStopPressedChanged(true);
+        QVERIFY(shows("60_EPTO_BATTTERI_transparent_STOP.png"));
+        bar->eptoStopPressedChanged(false);
+        QVERIFY(shows("60_EPTO_BATTTERI_transparent_CHARGING.png"));
+        bar->eptoChargingChanged(false);
+        QVERIFY(shows("60_EPTO_BATTTERI_transparent.png"));
+    }
+
+    void blackLineUnderEveryRow_data()
+    {
+        QTest::addColumn<bool>("epto");
+        QTest::newRow("plain") << false;
+        QTest::newRow("active EPTO") << true;
+    }
+
+    void blackLineUnderEveryRow()
+    {
+        // The framed active-EPTO label is the tallest thing the row can hold.
+        QFETCH(bool, epto);
+        bar->eptoDetectedChanged(epto);
+        bar->eptoActiveChanged(epto);
+        bar->cbsActiveChanged(true);
+        // The size the operating screen gives the bar.
+        bar->setFixedSize(380, 21);
+        bar->setAttribute(Qt::WA_DontShowOnScreen);
+        bar->show();
+        QCoreApplication::processEvents();
+        const QImage shot = bar->grab().toImage();
+        const auto* line = bar->findChild<QWidget*>(QStringLiteral("line"));
+        QVERIFY(line->height() >= 1);
+        QVERIFY(line->geometry().bottom() < bar->height());
+        for (int x = 10; x < 370; x += 30) {
+            bool black = false;
+            for (int y = line->geometry().top(); y <= line->geometry().bottom(); ++y)
+                black = black || shot.pixel(x, y) == qRgb(0, 0, 0);
+            QVERIFY2(black, qPrintable(QString::number(x)));
+        }
     }
 
     void infoCentreIcons()

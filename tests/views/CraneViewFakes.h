@@ -49,11 +49,12 @@ public:
     }
     float getEvsXpct() override { return x; }
     float getEvsYpct() override { return y; }
-    float getEvsXdegress() override { return 0; }
-    float getEvsYdegress() override { return 0; }
+    float getEvsXdegress() override { return xDegrees; }
+    float getEvsYdegress() override { return yDegrees; }
     float getEvsCalibrationLevel() override { return 0; }
     bool isEvsValid() override { return valid; }
     float x = 0, y = 0;
+    float xDegrees = 0, yDegrees = 0;
     bool valid = true;
 };
 

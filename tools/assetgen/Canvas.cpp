@@ -95,13 +95,29 @@ void Canvas::polyline(std::initializer_list<QPointF> pts, Ink::Role role, qreal 
 void Canvas::solid(const QPainterPath& path, Ink::Role role)
 {
     const QColor c = m_ink.color(role);
-    if (!m_ink.outlined) {
+    // Only the plain foreground is tinted: a tint of red or yellow on navy
+    // turns maroon or olive, loses its meaning and sinks into the tile.
+    if (!m_ink.outlined || role != Ink::Fg) {
         fillColor(path, c);
         return;
     }
     m_p.setPen(QPen(c, 5 * m_ink.weight, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     m_p.setBrush(mix(c, m_ink.ground.alpha() ? m_ink.ground : QColor(Qt::black), 0.6));
     m_p.drawPath(path);
+}
+
+void Canvas::casedLines(std::initializer_list<QLineF> lines, Ink::Role role, qreal width)
+{
+    QPainterPath p;
+    for (const QLineF& l : lines) {
+        p.moveTo(l.p1());
+        p.lineTo(l.p2());
+    }
+    const QColor casing = m_ink.tile ? m_ink.ground : m_ink.light;
+    m_p.setPen(QPen(casing, (width + 14) * m_ink.weight, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    m_p.setBrush(Qt::NoBrush);
+    m_p.drawPath(p);
+    stroke(p, role, width);
 }
 
 void Canvas::fill(const QPainterPath& path, Ink::Role role)
@@ -116,7 +132,7 @@ void Canvas::fillColor(const QPainterPath& path, const QColor& color)
     m_p.drawPath(path);
 }
 
-void Canvas::text(const QRectF& box, const QString& s, qreal px, Ink::Role role)
+void Canvas::text(const QRectF& box, const QString& s, qreal px, Ink::Role role, qreal squeeze)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
@@ -129,11 +145,11 @@ void Canvas::text(const QRectF& box, const QString& s, qreal px, Ink::Role role)
         return;
     // Scale by cap height so "HDL" and "Zz" of the same px look alike.
     qreal scale = px / 73.0;
-    if (b.width() * scale > box.width())
-        scale = box.width() / b.width();
+    if (b.width() * scale * squeeze > box.width())
+        scale = box.width() / (b.width() * squeeze);
     QTransform t;
-    t.translate(box.center().x() - b.center().x() * scale, box.center().y() - b.center().y() * scale);
-    t.scale(scale, scale);
+    t.translate(box.center().x() - b.center().x() * scale * squeeze, box.center().y() - b.center().y() * scale);
+    t.scale(scale * squeeze, scale);
     fill(t.map(glyphs), role);
 }
 

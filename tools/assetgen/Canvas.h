@@ -2,6 +2,7 @@
 
 #include "Ink.h"
 
+#include <QLineF>
 #include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
@@ -28,13 +29,17 @@ public:
     void stroke(const QPainterPath& path, Ink::Role role = Ink::Fg, qreal width = 8);
     void line(QPointF a, QPointF b, Ink::Role role = Ink::Fg, qreal width = 8);
     void polyline(std::initializer_list<QPointF> pts, Ink::Role role = Ink::Fg, qreal width = 8);
+    // Lines with a casing of the ground colour, so a red cross over a body
+    // stays apart from it.
+    void casedLines(std::initializer_list<QLineF> lines, Ink::Role role, qreal width);
     // A body: filled in the flat look, tinted and outlined in the outlined look.
     void solid(const QPainterPath& path, Ink::Role role = Ink::Fg);
     // Always filled with the role colour, whatever the look (small details).
     void fill(const QPainterPath& path, Ink::Role role = Ink::Fg);
     void fillColor(const QPainterPath& path, const QColor& color);
     // Letters fitted into box (height px units), centred; always filled.
-    void text(const QRectF& box, const QString& s, qreal px, Ink::Role role = Ink::Fg);
+    // A squeeze below 1 narrows the letters so short words stay tall.
+    void text(const QRectF& box, const QString& s, qreal px, Ink::Role role = Ink::Fg, qreal squeeze = 1.0);
 
     static QPainterPath rect(qreal x, qreal y, qreal w, qreal h, qreal radius = 0);
     static QPainterPath circle(QPointF c, qreal r);

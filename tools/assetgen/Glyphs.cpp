@@ -33,9 +33,16 @@ void crane(Canvas& c, bool flyjib, CraneLoad load, bool accentFlyjib)
     c.line({24, 76}, {24, 34}, R::Fg, 11);
     c.line({24, 34}, {66, 14}, R::Fg, 9);
     QPointF tip;
-    if (flyjib) {
+    if (flyjib && accentFlyjib) {
+        // The flyjib is what this picture is about: a heavy accent jib
+        // reaching up and out, unlike the drooping outer boom of the plain
+        // crane, so the two read apart at bar size.
+        c.line({66, 14}, {74, 34}, R::Fg, 8);
+        c.line({74, 34}, {96, 16}, R::Accent, 13);
+        tip = {95, 22};
+    } else if (flyjib) {
         c.line({66, 14}, {80, 34}, R::Fg, 8);
-        c.line({80, 34}, {95, 26}, accentFlyjib ? R::Accent : R::Fg, 6.5);
+        c.line({80, 34}, {95, 26}, R::Fg, 6.5);
         tip = {95, 30};
     } else {
         c.line({66, 14}, {86, 40}, R::Fg, 8);
@@ -45,7 +52,7 @@ void crane(Canvas& c, bool flyjib, CraneLoad load, bool accentFlyjib)
         return;
     c.line(tip, {tip.x(), tip.y() + 14}, R::Fg, 3);
     if (load == LoadBlock)
-        loadBlock(c, {tip.x() - 1, tip.y() + 14}, 20, 18);
+        loadBlock(c, {tip.x() - 1, tip.y() + 14}, 30, 26);
     else
         hook(c, {tip.x(), tip.y() + 12}, 18);
 }
@@ -172,7 +179,8 @@ void warningTriangle(Canvas& c, bool red)
     QPainterPath t = Canvas::polygon({{50, 8}, {95, 88}, {5, 88}});
     c.painter().save();
     if (!c.ink().outlined) {
-        QPen pen(c.ink().color(red ? R::Bad : R::Warn), 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        // Yellow on white is too faint: the yellow sign gets a dark rim.
+        QPen pen(c.ink().color(red ? R::Bad : R::Dark), 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
         c.painter().setPen(pen);
         c.painter().setBrush(c.ink().color(red ? R::Bad : R::Warn));
         c.painter().drawPath(t);
@@ -180,7 +188,7 @@ void warningTriangle(Canvas& c, bool red)
         c.solid(t, red ? R::Bad : R::Warn);
     }
     c.painter().restore();
-    const R mark = c.ink().outlined ? R::Light : (red ? R::Light : R::Dark);
+    const R mark = red ? R::Light : R::Dark;
     c.line({50, 36}, {50, 62}, mark, 10);
     c.fill(Canvas::circle({50, 76}, 6), mark);
 }
@@ -353,15 +361,16 @@ void signalBars(Canvas& c, bool off)
 
 void plug(Canvas& c)
 {
-    c.polyline({{6, 84}, {26, 84}, {34, 62}}, R::Fg, 8);
-    QPainterPath body = Canvas::rect(28, 34, 34, 34, 6);
+    // Shown 16 pixels high: a heavy body, thick prongs and cable.
+    c.polyline({{2, 96}, {16, 96}, {30, 72}}, R::Fg, 14);
+    QPainterPath body = Canvas::rect(24, 36, 46, 40, 7);
     QTransform t;
     t.translate(50, 50);
     t.rotate(-40);
     t.translate(-50, -50);
     c.solid(t.map(body), R::Fg);
-    c.line(t.map(QPointF(38, 34)), t.map(QPointF(38, 16)), R::Fg, 7);
-    c.line(t.map(QPointF(52, 34)), t.map(QPointF(52, 16)), R::Fg, 7);
+    c.line(t.map(QPointF(35, 36)), t.map(QPointF(35, 8)), R::Fg, 11);
+    c.line(t.map(QPointF(59, 36)), t.map(QPointF(59, 8)), R::Fg, 11);
 }
 
 void syncArrows(Canvas& c, QPointF o, qreal r, int role)
@@ -415,18 +424,21 @@ void overviewBars(Canvas& c)
     for (int i = 0; i < 4; ++i) {
         const qreal y = 10 + i * 22;
         c.fill(Canvas::rect(8, y, 14, 14, 3), R::Fg);
-        c.stroke(Canvas::rect(28, y + 1, 64, 12, 3), R::Fg, 3);
+        // The frame goes over the colour, so yellow never meets the white.
         c.fill(Canvas::rect(28, y + 1, 64 * lengths[i] / 100.0, 12, 3), roles[i]);
+        c.stroke(Canvas::rect(28, y + 1, 64, 12, 3), R::Fg, 5);
     }
 }
 
 void handheld(Canvas& c)
 {
-    c.solid(Canvas::rect(10, 20, 80, 64, 8), R::Fg);
-    c.fillColor(Canvas::rect(24, 30, 52, 44, 3), c.ink().outlined || c.ink().tile ? QColor(0x7F, 0xC8, 0xF8) : c.ink().accent);
+    c.solid(Canvas::rect(4, 20, 92, 64, 8), R::Fg);
+    const bool lightBody = !c.ink().outlined && c.ink().tile;
+    c.fillColor(Canvas::rect(26, 30, 48, 44, 3), lightBody ? QColor(0x1E, 0x6F, 0xD9) : c.ink().accent);
+    // Keys well inside the body: at small sizes they would merge with the ground.
     for (int i = 0; i < 3; ++i) {
-        c.fill(Canvas::rect(13, 32 + i * 14, 7, 8, 2), c.ink().tile ? R::Dark : R::Light);
-        c.fill(Canvas::rect(80, 32 + i * 14, 7, 8, 2), c.ink().tile ? R::Dark : R::Light);
+        c.fill(Canvas::rect(12, 32 + i * 14, 8, 8, 2), c.ink().tile ? R::Dark : R::Light);
+        c.fill(Canvas::rect(80, 32 + i * 14, 8, 8, 2), c.ink().tile ? R::Dark : R::Light);
     }
     c.line({30, 20}, {30, 8}, R::Fg, 6);
 }
@@ -460,12 +472,13 @@ void lightBulb(Canvas& c)
 
 void strikeOut(Canvas& c)
 {
-    c.line({14, 14}, {86, 86}, R::Bad, 10);
+    c.casedLines({{14, 14, 86, 86}}, R::Bad, 10);
 }
 
 void chip(Canvas& c)
 {
-    c.solid(Canvas::rect(24, 24, 52, 52, 4), R::Fg);
+    // An outlined chip: the red cross sits on the ground, not on a dark body.
+    c.stroke(Canvas::rect(24, 24, 52, 52, 4), R::Fg, 7);
     for (int i = 0; i < 3; ++i) {
         const qreal d = 34 + i * 16;
         c.line({d, 8}, {d, 22}, R::Fg, 5);
@@ -473,8 +486,7 @@ void chip(Canvas& c)
         c.line({8, d}, {22, d}, R::Fg, 5);
         c.line({78, d}, {92, d}, R::Fg, 5);
     }
-    c.line({36, 36}, {64, 64}, R::Bad, 9);
-    c.line({64, 36}, {36, 64}, R::Bad, 9);
+    c.casedLines({{36, 36, 64, 64}, {64, 36, 36, 64}}, R::Bad, 9);
 }
 
 void pointer(Canvas& c)
@@ -502,7 +514,7 @@ void verticalBoom(Canvas& c)
 {
     c.solid(Canvas::rect(14, 84, 50, 9, 3));
     c.line({38, 84}, {38, 12}, R::Fg, 12);
-    c.stroke(Canvas::rect(44, 66, 16, 16), R::Accent, 4);
+    c.stroke(Canvas::rect(44, 64, 18, 18), R::Accent, 7);
     c.line({74, 16}, {74, 84}, R::Accent, 5);
     c.fill(Canvas::arrowHead({74, 30}, {74, 8}, 14, 10), R::Accent);
 }

@@ -148,8 +148,7 @@ QVector<Named> infoCentreTable()
         {"33_STB_RIGHT.bmp", [](Canvas& c) { stbSide(c, 1); }},
         {"36_STB_NOLEFT.bmp", [](Canvas& c) {
              truckRear(c, 0, true, 0);
-             c.line({0, 50}, {24, 96}, R::Bad, 9);
-             c.line({24, 50}, {0, 96}, R::Bad, 9);
+             c.casedLines({{0, 50, 24, 96}, {24, 50, 0, 96}}, R::Bad, 9);
          }},
         {"27_WINCH_DRAG.bmp", [](Canvas& c) { winchWithArrow(c, true); }},
         {"26_WINCH_EASE.bmp", [](Canvas& c) { winchWithArrow(c, false); }},
@@ -165,8 +164,7 @@ QVector<Named> infoCentreTable()
         {"11_STAB.bmp", [](Canvas& c) { truckRear(c, 0, true); }},
         {"12_EVS_ERR.bmp", [](Canvas& c) {
              levelVial(c, 26, 12);
-             c.line({30, 52}, {70, 92}, R::Bad, 11);
-             c.line({70, 52}, {30, 92}, R::Bad, 11);
+             c.casedLines({{30, 52, 70, 92}, {70, 52, 30, 92}}, R::Bad, 11);
          }},
         {"28_WINCH_TELE.bmp", [](Canvas& c) {
              QPainter& p = c.painter();
@@ -219,8 +217,16 @@ void makeGenerationIcons(AssetSink& sink)
                                                    {QStringLiteral("GEN3/"), Ink::gen3()}};
     for (const auto& set : sets) {
         for (const Named& n : generationTable()) {
-            const qreal inset = set.second.tile ? 0.12 : 0.04;
-            sink.save(set.first + QLatin1String(n.file), renderGlyph(QSize(180, 180), set.second, n.draw, inset));
+            // On the view menu's soft keys the tile leaves a margin open, so
+            // the key's own background (selected, pressed) shows around it.
+            // The other icons keep the whole square: bars show them at 22 px.
+            const QString file = QLatin1String(n.file);
+            const bool onSoftKey = file == QLatin1String("Crane.png") || file == QLatin1String("EVS.png")
+                || file == QLatin1String("Stab.png");
+            const qreal tileInset = set.second.tile && onSoftKey ? 0.1 : 0.0;
+            const qreal inset = set.second.tile ? tileInset + 0.12 * (1 - 2 * tileInset) : 0.04;
+            sink.save(set.first + QLatin1String(n.file),
+                      renderGlyph(QSize(180, 180), set.second, n.draw, inset, tileInset));
         }
     }
 }

@@ -19,7 +19,7 @@ Ink Ink::gen1()
 {
     Ink i;
     i.fg = QColor(0x26, 0x32, 0x38);
-    i.accent = QColor(0xE0, 0x6A, 0x00);
+    i.accent = QColor(0xD3, 0x5F, 0x00);
     i.bad = QColor(0xC6, 0x28, 0x28);
     i.good = QColor(0x2E, 0x7D, 0x32);
     i.warn = QColor(0xF9, 0xC0, 0x00);
@@ -38,7 +38,7 @@ Ink Ink::gen3()
     Ink i;
     i.fg = QColor(0xFF, 0xFF, 0xFF);
     i.accent = QColor(0xFF, 0xD6, 0x00);
-    i.bad = QColor(0xFF, 0x4D, 0x4D);
+    i.bad = QColor(0xF0, 0x3C, 0x3C);
     i.good = QColor(0x5C, 0xF0, 0x8A);
     i.warn = QColor(0xFF, 0xD6, 0x00);
     i.light = QColor(0xFF, 0xFF, 0xFF);
@@ -64,6 +64,8 @@ Ink Ink::gen3Opaque()
 {
     Ink i = gen3();
     i.squareTile = true;
+    // Drawn at 40 pixels: outlines of the large set would blur into their fill.
+    i.weight = 1.1;
     return i;
 }
 

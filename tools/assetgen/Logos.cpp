@@ -55,18 +55,20 @@ void makeLogos(AssetSink& sink)
         oilDrop(c, {88, 52}, 18);
         thermometer(c, {26, 22}, 44);
     });
+    // Mooring and CBS sit in the status bar at about 18 pixels: the mark
+    // that tells them apart (letter, padlock) takes half the square.
     save(sink, "MooringAuto.png", kLogo, n, [](Canvas& c) {
-        anchor(c, {40, 52}, 84);
-        c.fill(Canvas::circle({78, 22}, 20), R::Accent);
-        c.text(QRectF(62, 6, 32, 32), QStringLiteral("A"), 26, R::Light);
+        anchor(c, {30, 54}, 64);
+        c.fill(Canvas::rect(54, 2, 46, 60, 8), R::Accent);
+        c.text(QRectF(54, 2, 46, 60), QStringLiteral("A"), 46, R::Light);
     });
     save(sink, "MooringLocked.png", kLogo, n, [](Canvas& c) {
-        anchor(c, {40, 52}, 84);
-        padlock(c, {78, 52}, 34);
+        anchor(c, {30, 54}, 64);
+        padlock(c, {76, 56}, 46);
     });
     save(sink, "CBS.png", kLogo, n, [](Canvas& c) {
-        c.solid(Canvas::rect(2, 22, 96, 56, 12), R::Accent);
-        c.text(QRectF(8, 28, 84, 44), QStringLiteral("CBS"), 36, R::Light);
+        c.solid(Canvas::rect(0, 8, 100, 84, 12), R::Accent);
+        c.text(QRectF(5, 14, 90, 72), QStringLiteral("CBS"), 60, R::Light, 0.62);
     });
     save(sink, "Camera_50x50.png", kLogo, n, [](Canvas& c) { camera(c); });
     save(sink, "Overview_50x50.png", kLogo, n, [](Canvas& c) { overviewBars(c); });

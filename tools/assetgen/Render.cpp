@@ -4,13 +4,15 @@
 
 #include <QPainter>
 
-QImage renderGlyph(QSize size, const Ink& ink, const GlyphFn& draw, qreal inset)
+QImage renderGlyph(QSize size, const Ink& ink, const GlyphFn& draw, qreal inset, qreal tileInset)
 {
     QImage img(size, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
     {
-        Canvas ground(p, QRectF(0, 0, size.width(), size.height()), ink);
+        const qreal tx = size.width() * tileInset;
+        const qreal ty = size.height() * tileInset;
+        Canvas ground(p, QRectF(tx, ty, size.width() - 2 * tx, size.height() - 2 * ty), ink);
         ground.tile();
     }
     const qreal mx = size.width() * inset;

@@ -13,9 +13,9 @@ class Canvas;
 using GlyphFn = std::function<void(Canvas&)>;
 
 // Renders one glyph on a fresh transparent picture: the look's tile over the
-// whole picture, the glyph inside it with a margin of inset (fraction of the
-// size) on every side.
-QImage renderGlyph(QSize size, const Ink& ink, const GlyphFn& draw, qreal inset = 0.06);
+// picture less a transparent margin of tileInset, the glyph inside it with a
+// margin of inset (fractions of the size) on every side.
+QImage renderGlyph(QSize size, const Ink& ink, const GlyphFn& draw, qreal inset = 0.06, qreal tileInset = 0);
 
 // Picture groups, one per source file.
 void makeGenerationIcons(AssetSink& sink);

@@ -231,10 +231,11 @@ QImage eptoBattery(int variant)
     p.drawRect(QRectF(31, 6, 4, 6));
     const QColor red(0xD3, 0x2F, 0x2F);
     switch (variant) {
-    case 0: // lightning bolt: electric power take-off
-        p.setBrush(QColor(0xF9, 0xA8, 0x25));
-        p.setPen(QPen(QColor(0x1B, 0x1F, 0x24), 0.8));
-        p.drawPath(Canvas::polygon({{18, 3.5}, {10, 10}, {15, 10}, {13, 14.5}, {22, 8}, {17, 8}}));
+    case 0: // idle: the battery alone, its level is in the bar beside it
+        break;
+    case 4: // charging: a bolt, dark so it shows on the white screen
+        p.setBrush(QColor(0x1B, 0x1F, 0x24));
+        p.drawPath(Canvas::polygon({{19, 2.5}, {9, 10.5}, {15, 10.5}, {12.5, 15.5}, {23, 7.5}, {17, 7.5}}));
         break;
     case 1: // error
         p.setPen(QPen(red, 2.6, Qt::SolidLine, Qt::RoundCap));
@@ -337,8 +338,9 @@ void makeViewPictures(AssetSink& sink)
     sink.save(QStringLiteral("images/nordel_logo.jpg"), splashLogo());
 
     const char* epto[] = {"60_EPTO_BATTTERI_transparent.png", "60_EPTO_BATTTERI_transparent_ERR.png",
-                          "60_EPTO_BATTTERI_transparent_HOT.png", "60_EPTO_BATTTERI_transparent_STOP.png"};
-    for (int i = 0; i < 4; ++i)
+                          "60_EPTO_BATTTERI_transparent_HOT.png", "60_EPTO_BATTTERI_transparent_STOP.png",
+                          "60_EPTO_BATTTERI_transparent_CHARGING.png"};
+    for (int i = 0; i < 5; ++i)
         sink.save(QStringLiteral("images/") + QLatin1String(epto[i]), eptoBattery(i));
 
     sink.save(QStringLiteral("images/Lastbil_forfra_100x100.png"), truckFront());

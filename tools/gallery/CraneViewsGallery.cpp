@@ -64,6 +64,10 @@ struct OverviewScene {
     unsigned int hdl = 100, frontStab = 0;
     float evsX = 0, evsY = 0;
     float hookKg = 0, winchKg = 0;
+    // Every value reported invalid: the rows turn grey.
+    bool valid = true;
+    bool degrees = false;
+    float evsXDegrees = 0, evsYDegrees = 0;
 };
 
 void shootOverview(Gallery& gallery, const QString& name, const OverviewScene& scene)
@@ -73,10 +77,16 @@ void shootOverview(Gallery& gallery, const QString& name, const OverviewScene& s
     FakeEvs evs;
     evs.x = scene.evsX;
     evs.y = scene.evsY;
+    evs.xDegrees = scene.evsXDegrees;
+    evs.yDegrees = scene.evsYDegrees;
+    evs.valid = scene.valid;
+    if (scene.degrees)
+        evs.evsUnittypeChanged(UNIT_DEGREES);
     OilTempAvailableSubject oilAvailable;
     oilAvailable.available = scene.all;
     FakeOilTemp oil;
     oil.celsius = 52;
+    oil.valid = scene.valid;
     WinchAvailableSubject winch;
     winch.available = scene.all;
     FlyjibAvailableSubject flyjib;
@@ -86,17 +96,22 @@ void shootOverview(Gallery& gallery, const QString& name, const OverviewScene& s
     loads.flyjibLoad = scene.flyjibLoad;
     loads.winchLoad = scene.winchLoad;
     loads.strength = scene.strength;
+    loads.loadValid = loads.strengthValid = scene.valid;
     FakeWeight winchWeight;
     winchWeight.kg = scene.winchKg;
+    winchWeight.valid = scene.valid;
     FakeWeight hookWeight;
     hookWeight.kg = scene.hookKg;
+    hookWeight.valid = scene.valid;
     FakeHdl hdl;
     hdl.level = scene.hdl;
+    hdl.valid = scene.valid;
     UiGenerationSubject generation;
     generation.generation = scene.generation;
     FakeFrontStab frontStab;
     frontStab.setAvailable(scene.all);
     frontStab.load = scene.frontStab;
+    frontStab.valid = scene.valid;
 
     craneoverviewview view(&evsAvailable, &evs, &oilAvailable, &oil, &winch, &flyjib, &loads, &winchWeight,
                            &hookWeight, nullptr, &hdl, &generation, &frontStab);
@@ -161,6 +176,15 @@ void shootOverview(Gallery& gallery, const QString& name, const OverviewScene& s
     shootOverview(gallery, QStringLiteral("overview-all-rows-gen3"), all);
     all.generation = UI_GEN1;
     shootOverview(gallery, QStringLiteral("overview-all-rows-gen1"), all);
+    all.degrees = true;
+    all.evsXDegrees = -4.2f;
+    all.evsYDegrees = 3.6f;
+    shootOverview(gallery, QStringLiteral("overview-evs-degrees-gen1"), all);
+
+    // Nothing valid has come: subjects read 0 and the rows show "-".
+    OverviewScene invalid;
+    invalid.valid = false;
+    shootOverview(gallery, QStringLiteral("overview-invalid-values"), invalid);
 
     OverviewScene plain;
     plain.all = false;

@@ -10,13 +10,18 @@
 #include "app/VemorToQt.h"
 #include "app/nordelappwidget.h"
 #include "model/UiModeSubject.h"
+#include "ui/FullScreenMessage.h"
 #include "ui/MainWidget.h"
+#include "ui/ModeWidget.h"
 
 #include "Configuration.h"
 #include "VemorPlatform.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QImage>
+#include <QLabel>
+#include <QProgressBar>
 #include <QSettings>
 #include <QTextStream>
 #include <QThread>
@@ -78,6 +83,8 @@ const Settings& baseline()
         {"epto.charging", 0},
         {"epto.active", 0},
         {"epto.hot", 0},
+        {"epto.error", 0},
+        {"epto.stop", 0},
         {"crane.load", 42},
         {"flyjib.load", 18},
         {"winch.load", 9},
@@ -101,6 +108,52 @@ Settings cableAndHotEpto()
 {
     return {{"radio.cable", 1}, {"mooring", 2}, {"infocentre.top", 36}, {"infocentre.bottom", 16},
             {"epto.available", 1}, {"epto.hot", 1}, {"epto.battery", 12}};
+}
+
+ModeWidget* modeWidget()
+{
+    return VemorToQt::intance ? VemorToQt::intance->findChild<ModeWidget*>() : nullptr;
+}
+
+// A camera on the Wi-Fi link puts a fifth view into the crane menu: the
+// first page ends in the page-swap key.
+void cameraInMenu(bool on)
+{
+    if (ModeWidget* mode = modeWidget()) {
+        mode->streamingAvailableChanged(on);
+        mode->updateViewMenu();
+    }
+}
+
+// The second page of that menu: the camera and the settings.
+void cameraMenuPage2(bool on)
+{
+    ModeWidget* mode = modeWidget();
+    if (!mode)
+        return;
+    if (on) {
+        cameraInMenu(true);
+        mode->buttonPressed(ModeWidget::SwapButton);
+        mode->buttonReleased(ModeWidget::SwapButton);
+    } else {
+        // Pages wrap: a second press is back on the first page.
+        mode->handleButtonPress(ModeWidget::SwapButton);
+        cameraInMenu(false);
+    }
+}
+
+// The operator holds the EVS key down: it is drawn pressed.
+void keyHeldDown(bool on)
+{
+    ModeWidget* mode = modeWidget();
+    if (!mode)
+        return;
+    if (on) {
+        mode->buttonPressed(1);
+    } else {
+        mode->buttonReleased(1);
+        mode->handleButtonPress(0);
+    }
 }
 
 // The display reads the controller's driver version once per run, so a
@@ -135,6 +188,16 @@ const std::vector<Scene>& scenes()
         {UI_GEN3, "shell-statusbar-icons", statusIcons(), S::UI_CRANE, SettleMs},
         {UI_GEN3, "shell-statusbar-cable-epto-hot", cableAndHotEpto(), S::UI_CRANE, SettleMs},
         {UI_GEN3, "shell-evs3-overlay", {{"evs3.code", 3}, {"slm.load", 78}, {"infocentre.top", 48}}, S::UI_CRANE, SettleMs},
+        {UI_GEN3, "shell-override-no-countdown", {{"override", 1}, {"override.time", 0}}, S::UI_OVERRIDE, SettleMs},
+        {UI_GEN3, "shell-menu-camera-swap", {}, S::UI_CRANE, SettleMs, cameraInMenu},
+        {UI_GEN3, "shell-menu-camera-page2", {}, S::UI_CRANE, SettleMs, cameraMenuPage2},
+        {UI_GEN3, "shell-key-pressed", {}, S::UI_CRANE, SettleMs, keyHeldDown},
+        {UI_GEN3, "shell-statusbar-epto-charging", {{"epto.available", 1}, {"epto.charging", 1}, {"epto.battery", 70}},
+         S::UI_CRANE, SettleMs},
+        {UI_GEN3, "shell-statusbar-epto-error", {{"epto.available", 1}, {"epto.error", 1}, {"epto.battery", 55}},
+         S::UI_CRANE, SettleMs},
+        {UI_GEN3, "shell-statusbar-epto-stop", {{"epto.available", 1}, {"epto.stop", 1}, {"epto.battery", 55}},
+         S::UI_CRANE, SettleMs},
         {UI_GEN3, "shell-pairing", {}, S::UI_NOT_PAIRED, SettleMs, unpaired},
         // A software mismatch stays for the rest of the run, so these come
         // last, the weaker one first (the controller update outranks it).
@@ -225,6 +288,34 @@ SimulatorBackend* application(uiGenerations_t look)
     return sim;
 }
 
+// What moves while a picture is taken: spinner dots, a counting override
+// time, a charging bar. Rectangles in screen coordinates.
+QVector<QRect> movingParts()
+{
+    QVector<QRect> parts;
+    QWidget* screen = VemorToQt::intance;
+    const auto add = [&](QWidget* w) {
+        if (w && w->isVisible())
+            parts << QRect(w->mapTo(screen, QPoint(0, 0)), w->size());
+    };
+    for (FullScreenMessage* m : screen->findChildren<FullScreenMessage*>()) {
+        if (!m->isVisible())
+            continue;
+        add(m->spinnerLabel());
+        if (uiState() == UiModeSubject::UI_OVERRIDE)
+            add(m->descriptionLabel());
+    }
+    auto* charging = screen->findChild<QProgressBar*>(QStringLiteral("progressBar_epto"));
+    if (charging && charging->isVisible()) {
+        // Only a charging bar animates; its picture then shows the bolt.
+        auto* epto = screen->findChild<QLabel*>(QStringLiteral("label_epto"));
+        const QImage bolt(QStringLiteral(":/images/60_EPTO_BATTTERI_transparent_CHARGING.png"));
+        if (epto && epto->pixmap(Qt::ReturnByValue).toImage() == bolt.convertToFormat(QImage::Format_ARGB32_Premultiplied))
+            add(charging);
+    }
+    return parts;
+}
+
 } // namespace
 
 QStringList ShellGallery::sceneNames()
@@ -278,7 +369,7 @@ int ShellGallery::shoot(Gallery& gallery, uiGenerations_t look, const QStringLis
             scene.drive(true);
         if (waitForState(scene.state)) {
             run(scene.settleMs);
-            if (gallery.save(VemorToQt::intance, name))
+            if (gallery.save(VemorToQt::intance, name, movingParts()))
                 ++written;
         } else {
             err << name << ": the display stayed in state " << uiState() << " instead of " << int(scene.state) << '\n';

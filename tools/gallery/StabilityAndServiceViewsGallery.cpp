@@ -95,11 +95,16 @@ public:
     }
 };
 
-void shootEvs(Gallery& gallery, const QString& name, uiGenerations_t look, float x, float y)
+void shootEvs(Gallery& gallery, const QString& name, uiGenerations_t look, float x, float y, bool degrees = false)
 {
     FakeEvs evs;
     evs.x = x;
     evs.y = y;
+    // The controller's own angle readings, shown when the operator picked degrees.
+    evs.xDegrees = x / 20;
+    evs.yDegrees = y / 20;
+    if (degrees)
+        evs.evsUnittypeChanged(UNIT_DEGREES);
     UiGenerationSubject generation;
     generation.generation = look;
     EvsView view(&evs, &generation);
@@ -108,10 +113,10 @@ void shootEvs(Gallery& gallery, const QString& name, uiGenerations_t look, float
 }
 
 void shootStabilize(Gallery& gallery, const QString& name, uiGenerations_t look, activeStabSide_t side, bool extra,
-                    bool blinkOn)
+                    bool blinkOn, bool evs = true)
 {
     FakeEvsAvailable evsAvailable;
-    evsAvailable.setAvailable(true);
+    evsAvailable.setAvailable(evs);
     GalleryInclination inclination;
     inclination.x = 1.5f;
     inclination.y = -0.8f;
@@ -141,9 +146,17 @@ void shootStabilize(Gallery& gallery, const QString& name, uiGenerations_t look,
     gallery.shoot(&view, name);
 }
 
+// The settings store of a page starts in the language the gallery draws in.
+bool seedLanguage(QSettings& s)
+{
+    s.setValue(QStringLiteral("Language/selectedLanguage"), Gallery::language());
+    return true;
+}
+
 struct SettingsRig {
     QTemporaryDir dir;
     QSettings qsettings {dir.path() + QStringLiteral("/settings.ini"), QSettings::IniFormat};
+    bool seeded = seedLanguage(qsettings);
     SettingsSubject settings {&qsettings};
     LanguageSubject language {&settings};
     ClockSubject clock {nullptr, &settings};
@@ -152,10 +165,12 @@ struct SettingsRig {
     GallerySoftButtons keys;
 };
 
-void shootSettings(Gallery& gallery, const QString& name, int downs, bool notices)
+void shootSettings(Gallery& gallery, const QString& name, int downs, bool notices, bool manualBacklight = false)
 {
     SettingsRig rig;
     rig.settings.setBacklightStrength(80);
+    if (manualBacklight)
+        rig.settings.setBacklightAuto(false);
     auto* menu = new SideMenu(nullptr, SideMenu::SIDE_RIGHT, 4);
     WithRightMenu frame(menu);
     SettingsView* view = new SettingsView(menu, &rig.settings, &rig.keys, &rig.evsAvailable, nullptr, &rig.clock,
@@ -222,20 +237,24 @@ void shootCamera(Gallery& gallery, const QString& name, int quality)
     shootEvs(gallery, QStringLiteral("evs-tilted-left-gen3"), UI_GEN3, -95.7f, 85);
     shootEvs(gallery, QStringLiteral("evs-tilted-right-gen1"), UI_GEN1, 62, -40);
     shootEvs(gallery, QStringLiteral("evs-level-gen3"), UI_GEN3, 0, 0);
+    shootEvs(gallery, QStringLiteral("evs-degrees-gen3"), UI_GEN3, -72, 31, true);
 
     shootStabilize(gallery, QStringLiteral("stabilize-left-blinking-gen3"), UI_GEN3, STAB_SIDE_LEFT, false, true);
     shootStabilize(gallery, QStringLiteral("stabilize-left-extra-stabilisers-gen1"), UI_GEN1, STAB_SIDE_LEFT, true,
                    true);
     shootStabilize(gallery, QStringLiteral("stabilize-right-blink-off-phase"), UI_GEN3, STAB_SIDE_RIGHT, true, false);
+    shootStabilize(gallery, QStringLiteral("stabilize-without-evs"), UI_GEN3, STAB_SIDE_LEFT, false, true, false);
 
     shootSettings(gallery, QStringLiteral("settings-menu"), 0, false);
     shootSettings(gallery, QStringLiteral("settings-clock-line"), 3, false);
+    shootSettings(gallery, QStringLiteral("settings-manual-brightness"), 1, false, true);
     shootSettings(gallery, QStringLiteral("settings-notices"), 14, true);
 
     shootInfo(gallery);
 
     shootCamera(gallery, QStringLiteral("camera-waiting"), -1);
     shootCamera(gallery, QStringLiteral("camera-weak-signal"), 18);
+    shootCamera(gallery, QStringLiteral("camera-good-signal"), 86);
 });
 
 } // namespace

@@ -2,19 +2,24 @@
 #include "ShellGallery.h"
 
 #include "app/ApplicationStartup.h"
+#include "model/LanguageSubject.h"
 #include "support/TestSandbox.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QProcess>
+#include <QSettings>
 #include <QTextStream>
 
-// Usage: nordel_gallery [--list] [--look 0|2] [output folder, default
-// docs/screens] [screen ...]
+// Usage: nordel_gallery [--list] [--language NAME|INDEX] [--masks FILE]
+// [--look 0|2] [output folder, default docs/screens] [screen ...]
 // With screen names, only those whole-screen pictures are taken (names as
 // printed by --list); without, every centre-view page and every screen. The
 // display keeps one look per run, so the pictures of the other look are
-// taken by a second run of this program with --look.
+// taken by a second run of this program with --look. --language draws every
+// picture in a language of the shipped table, named as in its header
+// ("Deutsch") or by column (0 is the first). --masks appends the rectangles
+// that move between runs (spinner, countdown) to FILE.
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
@@ -28,11 +33,23 @@ int main(int argc, char* argv[])
         return 0;
     }
     int look = -1;
-    if (args.value(0) == QLatin1String("--look")) {
-        look = args.value(1).toInt();
-        args = args.mid(2);
-        if (look != UI_GEN1 && look != UI_GEN3) {
-            QTextStream(stderr) << "--look takes 0 or 2\n";
+    QString language;
+    QString masks;
+    while (args.value(0).startsWith(QLatin1String("--")) && args.size() >= 2) {
+        const QString option = args.takeFirst();
+        const QString value = args.takeFirst();
+        if (option == QLatin1String("--look")) {
+            look = value.toInt();
+            if (look != UI_GEN1 && look != UI_GEN3) {
+                QTextStream(stderr) << "--look takes 0 or 2\n";
+                return 2;
+            }
+        } else if (option == QLatin1String("--language")) {
+            language = value;
+        } else if (option == QLatin1String("--masks")) {
+            masks = value;
+        } else {
+            QTextStream(stderr) << "unknown option " << option << '\n';
             return 2;
         }
     }
@@ -48,6 +65,29 @@ int main(int argc, char* argv[])
                           table.readAll());
     // The settings store flushes with sync.
     sandbox.writeStub(QStringLiteral("sync"), "exit 0\n");
+
+    // Every view shares one table; it is loaded here in the chosen language,
+    // and the stored choice is what the whole display reads at start.
+    LanguageSubject languageTable(nullptr);
+    if (!language.isEmpty()) {
+        bool isNumber = false;
+        int index = language.toInt(&isNumber);
+        if (!isNumber) {
+            index = -1;
+            for (int i = 0; i < languageTable.getNumberOfLanguages(); ++i)
+                if (languageTable.getLanguage(i).compare(language, Qt::CaseInsensitive) == 0)
+                    index = i;
+        }
+        if (index < 0 || index >= languageTable.getNumberOfLanguages()) {
+            QTextStream(stderr) << "no such language: " << language << '\n';
+            return 2;
+        }
+        languageTable.languageChanged(index);
+        Gallery::setLanguage(index);
+        QSettings().setValue(QStringLiteral("Language/selectedLanguage"), index);
+    }
+    if (!masks.isEmpty())
+        Gallery::setMaskFile(masks);
 
     Gallery gallery(dir);
     if (look < 0 && screens.isEmpty()) {
@@ -67,8 +107,12 @@ int main(int argc, char* argv[])
         if (screens.isEmpty() || !byLook[UI_GEN3].isEmpty())
             ShellGallery::shoot(gallery, UI_GEN3, byLook[UI_GEN3]);
         if (screens.isEmpty() || !byLook[UI_GEN1].isEmpty()) {
-            const QStringList childArgs = QStringList {QStringLiteral("--look"), QString::number(UI_GEN1), dir}
-                + byLook[UI_GEN1];
+            QStringList childArgs = {QStringLiteral("--look"), QString::number(UI_GEN1)};
+            if (!language.isEmpty())
+                childArgs << QStringLiteral("--language") << language;
+            if (!masks.isEmpty())
+                childArgs << QStringLiteral("--masks") << masks;
+            childArgs << dir << byLook[UI_GEN1];
             childFailed = QProcess::execute(QCoreApplication::applicationFilePath(), childArgs) != 0;
         }
     }
