@@ -51,7 +51,9 @@ cross=(g++-arm-linux-gnueabihf qtbase5-dev:armhf libqt5svg5-dev:armhf)
 missing=()
 for p in "${cross[@]}"; do installed "$p" || missing+=("$p"); done
 major=$(qemu_major || true)
+qemu_installed=0
 if [ ${#missing[@]} -gt 0 ] || [ "${major:-0}" -lt 10 ] || ! installed qemu-user-binfmt; then
+    qemu_installed=1
     apt_get update -qq
     [ ${#missing[@]} -eq 0 ] || apt_get install -y -qq --no-install-recommends "${missing[@]}"
     apt_get install -y -qq --no-install-recommends -t bookworm-backports qemu-user qemu-user-binfmt
@@ -63,8 +65,9 @@ if [ "${major:-0}" -lt 10 ]; then
 fi
 
 # binfmt_misc: mount it if needed, and make sure qemu-arm is registered with
-# the interpreter of the qemu just checked (an entry left by an older qemu is
-# replaced).
+# the interpreter of the qemu just checked. The kernel keeps the interpreter
+# it opened at registration (flag F), so an entry made before this qemu was
+# installed, or naming another interpreter, is made anew.
 binfmt=/proc/sys/fs/binfmt_misc
 conf=/usr/lib/binfmt.d/qemu-arm.conf
 [ -f "$conf" ] || { echo "$conf is missing (qemu-user-binfmt)" >&2; exit 1; }
@@ -72,7 +75,7 @@ if [ ! -e "$binfmt/register" ]; then
     $SUDO mount -t binfmt_misc binfmt_misc "$binfmt"
 fi
 interpreter=$(grep -v '^#' "$conf" | head -n 1 | cut -d: -f7)
-if [ -e "$binfmt/qemu-arm" ] && ! grep -qx "interpreter $interpreter" "$binfmt/qemu-arm"; then
+if [ -e "$binfmt/qemu-arm" ] && { [ "$qemu_installed" -eq 1 ] || ! grep -qx "interpreter $interpreter" "$binfmt/qemu-arm"; }; then
     echo -1 | $SUDO tee "$binfmt/qemu-arm" >/dev/null
 fi
 if [ ! -e "$binfmt/qemu-arm" ]; then

@@ -136,6 +136,21 @@ private slots:
         QCOMPARE(guiEntries(), QStringList({QStringLiteral("nordel"), QStringLiteral("nordel.2")}));
     }
 
+    void linkSwitchesWhereMvLacksT()
+    {
+        const QByteArray mv = QFile::encodeName(QStandardPaths::findExecutable(QStringLiteral("mv")));
+        m_box->writeStub(QStringLiteral("mv"), "for a in \"$@\"; do [ \"$a\" != -T ] || exit 1; done\nexec '" + mv
+                                                   + "' \"$@\"\n");
+        installApplication();
+        for (const char* binary : {"first binary", "second binary"}) {
+            QVERIFY(placeUpdate(packUpdate(binary)));
+            QVERIFY(runScript(QStringLiteral("installUpdate.sh")));
+            QCOMPARE(TestSandbox::readFile(guiDir() + QStringLiteral("/nordel")), QByteArray(binary));
+            QVERIFY(QFileInfo(guiDir()).isSymLink());
+            QCOMPARE(guiEntries().size(), 2);
+        }
+    }
+
     void manifestMustNameThisProductAndMachine_data()
     {
         QTest::addColumn<QByteArray>("manifest");
