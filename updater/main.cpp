@@ -6,9 +6,17 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char* argv[])
 {
+    // Asking for the version needs no display: answer before the GUI
+    // application object exists, which aborts where no platform plugin loads.
+    if (argc == 2 && std::strcmp(argv[1], "-v") == 0) {
+        std::fputs(qPrintable(FieldLoaderCommand::version() + QLatin1Char('\n')), stdout);
+        return 0;
+    }
+
     // The GUI application object is needed for fonts and painting only;
     // no event loop runs and no window is shown.
     QGuiApplication application(argc, argv);

@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QtTest>
 
+#include <limits>
 #include <memory>
 
 namespace {
@@ -151,7 +152,12 @@ private slots:
         QTest::newRow("minus one hour") << -3600LL << QStringLiteral("4294963696") << -3600LL;
         QTest::newRow("plus one hour") << 3600LL << QStringLiteral("3600") << 3600LL;
         QTest::newRow("most negative") << -2147483648LL << QStringLiteral("2147483648") << -2147483648LL;
-        QTest::newRow("beyond 32 bits") << 5000000000LL << QStringLiteral("2147483647") << 2147483647LL;
+        // Where long has 64 bits its extremes lie beyond the stored 32 bits and
+        // are clamped; where it has 32 bits (the unit) they are stored as they are.
+        QTest::newRow("beyond 32 bits") << qlonglong(std::numeric_limits<long>::max())
+                                        << QStringLiteral("2147483647") << 2147483647LL;
+        QTest::newRow("beyond 32 bits, negative") << qlonglong(std::numeric_limits<long>::min())
+                                                  << QStringLiteral("2147483648") << -2147483648LL;
     }
 
     void clockOffsetRoundTrip()

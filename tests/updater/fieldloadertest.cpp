@@ -298,7 +298,8 @@ private slots:
         TestSandbox box;
         writeShStub(box);
         QProcess process;
-        runProgram(process, box, {QStringLiteral("-v")});
+        // No display of any kind: the answer must not need one.
+        runProgram(process, box, {QStringLiteral("-v")}, NoDisplay);
         QCOMPARE(process.exitCode(), 0);
         QCOMPARE(process.readAllStandardOutput(), QByteArray("1.0.1\n"));
         QTest::qWait(300);
@@ -321,13 +322,20 @@ private slots:
     }
 
 private:
-    void runProgram(QProcess& process, const TestSandbox& box, const QStringList& arguments)
+    enum display_t { Offscreen, NoDisplay };
+
+    void runProgram(QProcess& process, const TestSandbox& box, const QStringList& arguments,
+                    display_t display = Offscreen)
     {
         const QString program = qEnvironmentVariable("NORDEL_BINARY_DIR") + QStringLiteral("/updater/fieldloader");
         QVERIFY2(QFile::exists(program), qPrintable(program));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("NORDEL_DEVICE_ROOT"), box.root());
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        if (display == NoDisplay) {
+            for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+                environment.remove(QString::fromLatin1(name));
+        }
         process.setProcessEnvironment(environment);
         process.start(program, arguments);
         QVERIFY(process.waitForFinished(30000));

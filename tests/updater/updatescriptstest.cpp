@@ -10,6 +10,7 @@
 #include <QMap>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QStandardPaths>
 #include <QtTest>
 
 namespace {
@@ -110,8 +111,9 @@ private slots:
         QVERIFY(placeUpdate(packUpdate()));
         QVERIFY(runScript(QStringLiteral("installUpdate.sh")));
 
+        // Flushed once before the switch to the new application, once after.
         QCOMPARE(calls(), QStringList({QStringLiteral("fbv [-i] [-c] [/tmp/wifi_updater/installingUpdate.png]"),
-                                       QStringLiteral("sleep [1]"), QStringLiteral("sync"),
+                                       QStringLiteral("sleep [1]"), QStringLiteral("sync"), QStringLiteral("sync"),
                                        QStringLiteral("fbv [-i] [-c] [/tmp/wifi_updater/updateCompleate.png]"),
                                        QStringLiteral("set_led.sh [5] [255]"), QStringLiteral("set_led.sh [6] [0]"),
                                        QStringLiteral("set_led.sh [7] [0]")}));
@@ -125,6 +127,124 @@ private slots:
         QVERIFY(binary.permissions() & QFileDevice::ExeOther);
         QVERIFY(QFileInfo(guiDir() + QStringLiteral("/conf/languages.csv")).permissions() & QFileDevice::ReadOther);
         QVERIFY(!QFileInfo::exists(updateDir()));
+        QCOMPARE(guiEntries(), QStringList({QStringLiteral("nordel"), QStringLiteral("nordel.1")}));
+
+        // The next update takes the other slot and the replaced one goes.
+        QVERIFY(placeUpdate(packUpdate("second binary")));
+        QVERIFY(runScript(QStringLiteral("installUpdate.sh")));
+        QCOMPARE(TestSandbox::readFile(guiDir() + QStringLiteral("/nordel")), QByteArray("second binary"));
+        QCOMPARE(guiEntries(), QStringList({QStringLiteral("nordel"), QStringLiteral("nordel.2")}));
+    }
+
+    void linkSwitchesWhereMvLacksT()
+    {
+        const QByteArray mv = QFile::encodeName(QStandardPaths::findExecutable(QStringLiteral("mv")));
+        m_box->writeStub(QStringLiteral("mv"), "for a in \"$@\"; do [ \"$a\" != -T ] || exit 1; done\nexec '" + mv
+                                                   + "' \"$@\"\n");
+        installApplication();
+        for (const char* binary : {"first binary", "second binary"}) {
+            QVERIFY(placeUpdate(packUpdate(binary)));
+            QVERIFY(runScript(QStringLiteral("installUpdate.sh")));
+            QCOMPARE(TestSandbox::readFile(guiDir() + QStringLiteral("/nordel")), QByteArray(binary));
+            QVERIFY(QFileInfo(guiDir()).isSymLink());
+            QCOMPARE(guiEntries().size(), 2);
+        }
+    }
+
+    void manifestMustNameThisProductAndMachine_data()
+    {
+        QTest::addColumn<QByteArray>("manifest");
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("this product and machine")
+            << QByteArray("product=nordel\nversion=1.3.2\narchitecture=armhf\nbuild=0123abc\n") << true;
+        QTest::newRow("program for another machine") << QByteArray("product=nordel\narchitecture=amd64\n") << false;
+        QTest::newRow("another product") << QByteArray("product=fieldloader\narchitecture=armhf\n") << false;
+        QTest::newRow("no machine named") << QByteArray("product=nordel\n") << false;
+    }
+
+    void manifestMustNameThisProductAndMachine()
+    {
+        QFETCH(QByteArray, manifest);
+        QFETCH(bool, installed);
+        writeArmUname();
+        installApplication();
+        const Tree before = snapshot(guiDir());
+        QVERIFY(placeUpdate(packUpdate("new binary", manifest)));
+
+        QCOMPARE(runScript(QStringLiteral("installUpdate.sh")), installed);
+        QVERIFY(!QFileInfo::exists(updateDir()));
+        if (installed) {
+            QCOMPARE(snapshot(guiDir()).value(QStringLiteral("MANIFEST")), manifest);
+            return;
+        }
+        QCOMPARE(snapshot(guiDir()), before);
+        QCOMPARE(guiEntries(), QStringList({QStringLiteral("nordel")}));
+        QCOMPARE(calls().last(), QStringLiteral("fbv [-i] [-c] [/tmp/wifi_updater/updateFailed_checksum.png]"));
+    }
+
+    // Every program the script starts is a step; the script is killed at each
+    // step in turn. Each time the application directory must hold the old or
+    // the new application, whole, and a new run must still install.
+    void killedAtAnyStepLeavesOneCompleteApplication_data()
+    {
+        QTest::addColumn<bool>("linked");
+        QTest::newRow("plain directory of an older installer") << false;
+        QTest::newRow("link left by an earlier update") << true;
+    }
+
+    void killedAtAnyStepLeavesOneCompleteApplication()
+    {
+        QFETCH(bool, linked);
+        writeArmUname();
+        const QByteArray manifest("product=nordel\narchitecture=armhf\n");
+        const QByteArray archive = packUpdate("new binary", manifest);
+        const Tree newTree = snapshot(m_box->path() + QStringLiteral("/update-source"));
+        const QString sh = QStandardPaths::findExecutable(QStringLiteral("sh"));
+        QVERIFY(!sh.isEmpty());
+        writeStepStubs();
+
+        int steps = -1;
+        int missing = 0;
+        for (int killAt = 0; steps < 0 || killAt <= steps; ++killAt) {
+            const QString at = QStringLiteral("kill at step %1").arg(killAt);
+            QDir(m_box->devicePath(QStringLiteral("/home/GUI"))).removeRecursively();
+            if (linked) {
+                installApplication(m_box->devicePath(QStringLiteral("/home/GUI/nordel.2")));
+                QVERIFY(QFile::link(QStringLiteral("nordel.2"), guiDir()));
+            } else {
+                installApplication();
+            }
+            const Tree oldTree = snapshot(guiDir());
+            QVERIFY(placeUpdate(archive));
+
+            const bool finished = runKillable(sh, killAt);
+            if (killAt == 0) {
+                QVERIFY(finished);
+                steps = stepsTaken();
+                QVERIFY2(steps > 20, qPrintable(QString::number(steps)));
+            }
+            const bool isLink = QFileInfo(guiDir()).isSymLink();
+            const Tree now = snapshot(guiDir());
+            if (!QFileInfo::exists(guiDir()) && !linked) {
+                // The one moment a plain directory makes way for the link: the
+                // old application waits beside it and the next run puts it back.
+                QCOMPARE(snapshot(guiDir() + QStringLiteral(".old")), oldTree);
+                ++missing;
+                QDir(updateDir()).removeRecursively();
+                QVERIFY2(!runKillable(sh, -1), qPrintable(at));
+                QVERIFY2(snapshot(guiDir()) == oldTree, qPrintable(at));
+            } else {
+                QVERIFY2(now == oldTree || now == newTree, qPrintable(at));
+                QVERIFY2(isLink || now == oldTree, qPrintable(at));
+            }
+
+            // Whatever the stopped run left, the next one installs.
+            QVERIFY(placeUpdate(archive));
+            QVERIFY2(runKillable(sh, -1), qPrintable(at));
+            QVERIFY2(snapshot(guiDir()) == newTree, qPrintable(at));
+            QVERIFY2(guiEntries().size() == 2, qPrintable(at + QLatin1Char(' ') + guiEntries().join(QLatin1Char(' '))));
+        }
+        QCOMPARE(missing, linked ? 0 : 1);
     }
 
     void badUpdateKeepsTheApplication_data()
@@ -249,12 +369,76 @@ private:
         return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     }
 
-    void installApplication()
+    void installApplication(QString folder = QString())
     {
-        m_box->writeFile(guiDir() + QStringLiteral("/nordel"), "old binary");
-        m_box->writeFile(guiDir() + QStringLiteral("/old-only.txt"), "old");
-        m_box->writeFile(guiDir() + QStringLiteral("/conf/languages.csv"), "old texts");
-        m_box->writeFile(guiDir() + QStringLiteral("/.settings"), "old hidden");
+        if (folder.isEmpty())
+            folder = guiDir();
+        m_box->writeFile(folder + QStringLiteral("/nordel"), "old binary");
+        m_box->writeFile(folder + QStringLiteral("/old-only.txt"), "old");
+        m_box->writeFile(folder + QStringLiteral("/conf/languages.csv"), "old texts");
+        m_box->writeFile(folder + QStringLiteral("/.settings"), "old hidden");
+    }
+
+    QStringList guiEntries() const
+    {
+        return QDir(m_box->devicePath(QStringLiteral("/home/GUI")))
+            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
+    }
+
+    // The unit's kernel reports a 32-bit ARM machine.
+    void writeArmUname() const
+    {
+        m_box->writeStub(QStringLiteral("uname"), "if [ \"$1\" = -m ]; then echo armv7l; else echo Linux; fi\n");
+    }
+
+    QString stepsDir() const { return m_box->path() + QStringLiteral("/steps"); }
+    QString killAtFile() const { return m_box->path() + QStringLiteral("/kill-at"); }
+    QString pidFile() const { return m_box->path() + QStringLiteral("/script.pid"); }
+    int stepsTaken() const { return int(QDir(stepsDir()).entryList(QDir::Files).size()); }
+
+    // Every program the install script may start, stubs and real ones, counts
+    // itself as one step and kills the script at the chosen step instead of
+    // running. A step claims its number by creating the file of that name
+    // exclusively (noclobber), so the members of a pipeline never share one;
+    // shell built-ins only, so a step costs no extra process.
+    void writeStepStubs() const
+    {
+        auto real = [](const char* name) {
+            return QFile::encodeName(QStandardPaths::findExecutable(QString::fromLatin1(name)));
+        };
+        const QByteArray step = "set -C\nn=1\nuntil true 2>/dev/null > '" + QFile::encodeName(stepsDir())
+            + "'/$n; do n=$((n + 1)); done\nset +C\nread k < '" + QFile::encodeName(killAtFile())
+            + "'\nif [ \"$n\" -eq \"$k\" ]; then read p < '" + QFile::encodeName(pidFile())
+            + "'; kill -KILL \"$p\"; exit 137; fi\n";
+        for (const char* name : {"md5sum", "tar", "grep", "head", "sed", "readlink", "rm", "mkdir", "chmod", "ln",
+                                 "mv", "sh", "uname"}) {
+            const QString stub = m_box->binDir() + QLatin1Char('/') + QLatin1String(name);
+            const QByteArray target = QFileInfo::exists(stub) ? TestSandbox::readFile(stub).mid(10)
+                                                              : "exec '" + real(name) + "' \"$@\"\n";
+            m_box->writeStub(QString::fromLatin1(name), step + target);
+        }
+        for (const char* name : {"fbv", "sleep", "sync"})
+            m_box->writeStub(QString::fromLatin1(name), step + recorder(name, log()));
+    }
+
+    // Runs the install script, killed at step killAt (never when below 1);
+    // true when it ran to the end and succeeded.
+    bool runKillable(const QString& sh, int killAt)
+    {
+        QDir(stepsDir()).removeRecursively();
+        QDir().mkpath(stepsDir());
+        m_box->writeFile(killAtFile(), QByteArray::number(killAt));
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("NORDEL_DEVICE_ROOT"), m_box->root());
+        process.setProcessEnvironment(environment);
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(sh, {QStringLiteral("-c"), QStringLiteral("echo $$ > '%1'; exec '%2' '%3'")
+                                                     .arg(pidFile(), sh,
+                                                          m_box->devicePath(QStringLiteral("/tmp/wifi_updater/installUpdate.sh")))});
+        if (!process.waitForFinished(60000))
+            return false;
+        return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     }
 
     QByteArray tarArchive(const QStringList& members)
@@ -268,10 +452,13 @@ private:
     }
 
     // An update as the PC tool packs it: the application folder's contents.
-    QByteArray packUpdate()
+    QByteArray packUpdate(const QByteArray& binary = "new binary", const QByteArray& manifest = QByteArray())
     {
         const QString source = m_box->path() + QStringLiteral("/update-source");
-        m_box->writeFile(source + QStringLiteral("/nordel"), "new binary");
+        QDir(source).removeRecursively();
+        m_box->writeFile(source + QStringLiteral("/nordel"), binary);
+        if (!manifest.isEmpty())
+            m_box->writeFile(source + QStringLiteral("/MANIFEST"), manifest);
         m_box->writeFile(source + QStringLiteral("/conf/languages.csv"), "new texts");
         m_box->writeFile(source + QStringLiteral("/.settings"), "new hidden");
         return tarArchive({QStringLiteral("-C"), source, QStringLiteral(".")});
