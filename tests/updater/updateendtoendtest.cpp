@@ -2,6 +2,7 @@
 #include "Scenario.h"
 #include "SimulatorBackend.h"
 
+#include "app/ApplicationStartup.h"
 #include "app/VemorToQt.h"
 #include "app/nordelappwidget.h"
 #include "model/UiModeSubject.h"
@@ -18,8 +19,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFont>
-#include <QFontDatabase>
 #include <QImage>
 #include <QProcess>
 #include <QtTest>
@@ -89,10 +88,7 @@ private slots:
     void initTestCase()
     {
         // As the program's main does.
-        Q_INIT_RESOURCE(nordel_resources);
-        QFontDatabase::removeAllApplicationFonts();
-        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/seguisb.ttf"));
-        QApplication::setFont(QFont(QStringLiteral("Segoe UI")));
+        QVERIFY(ApplicationStartup::loadResourcesAndFont());
     }
 
     void installedPackageReachesTheOperatingScreen()
