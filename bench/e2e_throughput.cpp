@@ -7,12 +7,17 @@
 // 100, about 11 ms of a saturated 1 Mbit/s bus); observers see the latest
 // state once per pass, as they do on the unit. A second run paces the frames
 // at 9,000 per second of wall time and measures the share of a core used.
+// Painting follows the screen (at most one paint per 20 ms display frame).
+// With BENCH_COUNT=n it only hands over n frames as the paced run does (9 per
+// pass, one display frame every 20 passes, painted when the frame ends) and
+// exits: bench/instructions.sh counts the instructions of that part.
 // Usage: bench_e2e_throughput [frames] [frames-per-loop-pass] [paced-seconds] [paced-tick-ms]
 
 #include "BenchDisplay.h"
 
 #include "core/Observer.h"
 #include "core/Subject.h"
+#include "ui/PaintPacer.h"
 
 #include <QEvent>
 #include <QEventLoop>
@@ -65,7 +70,7 @@ struct Figure {
 };
 
 template <typename Feed>
-Figure measure(unsigned int frames, unsigned int batch, Feed feed)
+__attribute__((noinline)) Figure measure(unsigned int frames, unsigned int batch, Feed feed)
 {
     Figure f;
     QElapsedTimer timer;
@@ -80,6 +85,26 @@ Figure measure(unsigned int frames, unsigned int batch, Feed feed)
     f.wallSeconds = static_cast<double>(timer.nsecsElapsed()) * 1e-9;
     f.cpuSeconds = bench::cpuSeconds() - cpu0;
     return f;
+}
+
+// The paced saturated bus without a clock: 9 frames per pass (1 ms of bus),
+// the display frame ends every 20 passes. Not inlined, so an instruction
+// counter can be told to count this function alone.
+__attribute__((noinline)) long countedFrames(const QVector<bench::Frame>& stream, long frames, PaintPacer* pacer)
+{
+    constexpr int PerPass = 9;
+    constexpr int PassesPerDisplayFrame = 20;
+    long n = 0;
+    for (int pass = 1; n < frames; ++pass) {
+        for (int i = 0; i < PerPass && n < frames; ++i, ++n)
+            bench::Display::deliver(stream[static_cast<int>(n % stream.size())]);
+        bench::drain();
+        if (pass % PassesPerDisplayFrame == 0 && pacer)
+            pacer->flush();
+    }
+    if (pacer)
+        pacer->flush();
+    return n;
 }
 
 } // namespace
@@ -112,9 +137,25 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    PaintPacer* pacer = PaintPacer::find(VemorToQt::intance);
+    if (!pacer) {
+        std::printf("the display paints without a pacer\n");
+        return 1;
+    }
     // Warm-up: caches, style sheet parses, first paints.
     measure(static_cast<unsigned int>(stream.size()), batch,
             [&](unsigned int n) { bench::Display::deliver(stream[static_cast<int>(n % stream.size())]); });
+    const long countOnly = qEnvironmentVariableIntValue("BENCH_COUNT");
+    if (countOnly > 0) {
+        pacer->setExternalFrames(true);
+        countedFrames(stream, 2 * PaintPacer::FrameMs * 9, pacer);
+        const long paints = pacer->paints();
+        const double cpu0 = bench::cpuSeconds();
+        const long n = countedFrames(stream, countOnly, pacer);
+        std::printf("counted: %ld frames, %ld paints, %.2f us/frame cpu\n", n, pacer->paints() - paints,
+                    1e6 * (bench::cpuSeconds() - cpu0) / n);
+        return 0;
+    }
     if (qEnvironmentVariableIsSet("BENCH_EVENTS")) {
         EventCounter counter;
         app.installEventFilter(&counter);
@@ -151,11 +192,14 @@ int main(int argc, char** argv)
         if (paced.nsecsElapsed() >= static_cast<qint64>(pacedSeconds * 1e9))
             loop.quit();
     });
+    const long pacedPaints0 = pacer->paints();
     tick.start(tickMs);
     loop.exec();
     tick.stop();
     bench::drain();
-    const double pacedShare = (bench::cpuSeconds() - pacedCpu0) / (static_cast<double>(paced.nsecsElapsed()) * 1e-9);
+    const double pacedWall = static_cast<double>(paced.nsecsElapsed()) * 1e-9;
+    const double pacedShare = (bench::cpuSeconds() - pacedCpu0) / pacedWall;
+    const long pacedPaints = pacer->paints() - pacedPaints0;
 
     Subject canLike(nullptr);
     Subject dataLike(nullptr);
@@ -176,9 +220,13 @@ int main(int argc, char** argv)
     std::printf("cpu: %.2f us/frame end to end, %.2f us/frame floor\n", 1e6 * e2e.cpuSeconds / frames,
                 1e6 * floor.cpuSeconds / frames);
     std::printf("paced at 9000 frames/s for %.0f s, handed over every %d ms: %.1f %% of a core measured (%ld frames, "
-                "%.1f frames per pass)\n",
-                pacedSeconds, tickMs, 100.0 * pacedShare, pacedFrames, passes ? double(pacedFrames) / passes : 0.0);
-    std::printf("e2e_throughput: %.0f frames/s, %.1f %% of a core at 9000 frames/s, %.2f x the floor (%.0f frames/s)\n",
-                e2eRate, 100.0 * 9000.0 / e2eRate, e2eRate / floorRate, floorRate);
+                "%.1f frames per pass, %.1f paints per second)\n",
+                pacedSeconds, tickMs, 100.0 * pacedShare, pacedFrames, passes ? double(pacedFrames) / passes : 0.0,
+                double(pacedPaints) / pacedWall);
+    std::printf("e2e_throughput: %.0f frames/s end to end, %.1f %% of a core at 9000 frames/s at that rate, "
+                "%.0f frames/s floor\n",
+                e2eRate, 100.0 * 9000.0 / e2eRate, floorRate);
+    std::printf("paced: %.1f %% of a core at 9000 frames/s, %.2f x the floor\n", 100.0 * pacedShare,
+                e2eRate / floorRate);
     return 0;
 }

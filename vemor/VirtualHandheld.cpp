@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QVariant>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSlider>
@@ -285,6 +286,11 @@ void VirtualHandheld::showLed(int led, int colour)
 {
     if (led < 0 || led >= static_cast<int>(m_leds.size()) || colour < 0 || colour > 3)
         return;
+    // The application sets every LED on each of its updates; restyling an
+    // unchanged LED would cost more than the rest of the update.
+    const QVariant shown = m_leds[led]->property("ledColour");
+    if (shown.isValid() && shown.toInt() == colour)
+        return;
     m_leds[led]->setStyleSheet(QString::fromLatin1(LedStyles[colour]));
     m_leds[led]->setProperty("ledColour", colour);
 }
@@ -350,6 +356,10 @@ bool VirtualHandheld::eventFilter(QObject* watched, QEvent* event)
 bool VirtualHandheld::saveScreenshot(const QString& path) const
 {
     QWidget* target = m_view ? static_cast<QWidget*>(m_view) : m_screen;
+    // The application may hold a paint back until the display's next frame;
+    // a picture of the screen must show the state as it is now.
+    if (QObject* pacer = target->findChild<QObject*>(QStringLiteral("paintPacer")))
+        QMetaObject::invokeMethod(pacer, "flush", Qt::DirectConnection);
     // What the window shows, read back from the screen: QWidget::grab() paints
     // anew, and an opacity effect then reuses its last rendering at the
     // window's offset, drawing a faded-in picture shifted by the bezel.
