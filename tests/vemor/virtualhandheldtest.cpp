@@ -2,6 +2,7 @@
 #include "View.h"
 #include "VirtualHandheld.h"
 #include "support/TestSandbox.h"
+#include "ui/PaintPacer.h"
 
 #include <QCheckBox>
 #include <QImage>
@@ -21,6 +22,7 @@ private slots:
     void indicatorsFollowPlatform();
     void controlsDrivePlatform();
     void screenshotOfRealBinary();
+    void screenshotPaintsWhatIsHeldBack();
 };
 
 void VirtualHandheldTest::options_data()
@@ -132,6 +134,26 @@ void VirtualHandheldTest::indicatorsFollowPlatform()
     const QString offStyle = led2->styleSheet();
     view.setLed(2, LED_COLOR_RED);
     QVERIFY(led2->styleSheet() != offStyle);
+    // The application repeats unchanged colours on every update.
+    handheld.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&handheld));
+    int restyled = 0;
+    struct StyleChanges : QObject {
+        int* n;
+        explicit StyleChanges(int* count) : n(count) {}
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            *n += e->type() == QEvent::StyleChange;
+            return false;
+        }
+    } counter(&restyled);
+    led2->installEventFilter(&counter);
+    for (int i = 0; i < 3; ++i)
+        view.setLed(2, LED_COLOR_RED);
+    QCOMPARE(restyled, 0);
+    view.setLed(2, LED_COLOR_GREEN);
+    QVERIFY(restyled > 0);
+    led2->removeEventFilter(&counter);
 
     BuzzerConfig pattern {{0x03, 0x83, 0x03, 0x01, 0x11}};
     view.setBuzzerStatus(&pattern);
@@ -209,3 +231,30 @@ void VirtualHandheldTest::screenshotOfRealBinary()
 
 QTEST_MAIN(VirtualHandheldTest)
 #include "virtualhandheldtest.moc"
+
+void VirtualHandheldTest::screenshotPaintsWhatIsHeldBack()
+{
+    TestSandbox sandbox;
+    QVERIFY(sandbox.isValid());
+    View view;
+    auto* panel = new QLabel(&view);
+    panel->setAutoFillBackground(true);
+    panel->resize(VirtualHandheld::ScreenWidth, VirtualHandheld::ScreenHeight);
+    auto* pacer = new PaintPacer(&view);
+    VirtualHandheld handheld(&view);
+    handheld.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&handheld));
+    QTRY_VERIFY(!pacer->isPending());
+    pacer->setExternalFrames(true);
+    QPalette p = panel->palette();
+    p.setColor(QPalette::Window, QColor(0, 0, 255));
+    panel->setPalette(p);
+    QCoreApplication::processEvents();
+    QVERIFY(pacer->isPending());
+
+    const QString shot = sandbox.path() + QStringLiteral("/held.png");
+    QVERIFY(handheld.saveScreenshot(shot));
+    QVERIFY(!pacer->isPending());
+    const QImage image(shot);
+    QCOMPARE(image.pixelColor(10, 10), QColor(0, 0, 255));
+}
