@@ -43,13 +43,21 @@ inclusive() {
 receive=$(count '*measuredRun*' "$out/receive.out" "$build/bench/bench_mpdo_receive" "$receive_frames")
 echo "receive path: $((receive / receive_frames)) instructions per frame ($receive_frames frames)"
 
-e2e=$(BENCH_COUNT=$e2e_frames count '*countedFrames*' "$out/e2e.out" "$build/bench/bench_e2e_throughput")
-paints=$(sed -n 's/^counted: [0-9]* frames, \([0-9]*\) paints.*/\1/p' "$out/e2e.out.log")
-paint=$(inclusive "$out/e2e.out" "PaintPacer::flush()")
-paint=${paint:-0}
-per_paint=$(( paints > 0 ? paint / paints : 0 ))
-echo "end to end: $((e2e / e2e_frames)) instructions per frame at 9000 frames/s ($e2e_frames frames," \
-  "$paints paints of $per_paint instructions each, $((paint / e2e_frames)) per frame)"
+for motion in ramping jumping; do
+  jumping=0
+  [ "$motion" = jumping ] && jumping=1
+  e2e=$(BENCH_COUNT=$e2e_frames BENCH_JUMPING=$jumping count '*countedFrames*' "$out/e2e.out" \
+    "$build/bench/bench_e2e_throughput")
+  paints=$(sed -n 's/^counted: [0-9]* frames, \([0-9]*\) paints.*/\1/p' "$out/e2e.out.log")
+  paint=$(inclusive "$out/e2e.out" "PaintPacer::flush()")
+  paint=${paint:-0}
+  restyle=$(inclusive "$out/e2e.out" "QWidget::setStyleSheet(QString const&)")
+  restyle=${restyle:-0}
+  per_paint=$(( paints > 0 ? paint / paints : 0 ))
+  echo "end to end, loads $motion: $((e2e / e2e_frames)) instructions per frame at 9000 frames/s" \
+    "($e2e_frames frames; painting $((paint / e2e_frames)) per frame in $paints paints;" \
+    "style-sheet changes $((restyle / e2e_frames)) per frame)"
+done
 
 controller=$(count '*runTraffic*' "$out/controller.out" "$build/bench/bench_e2e_controller" "$controller_seconds")
 echo "controller: $((controller / controller_seconds)) instructions per second ($controller_seconds s of the demo," \

@@ -5,6 +5,12 @@
 #include <QTimerEvent>
 #include <QWidget>
 
+namespace {
+// Posted with low priority, so it comes after the notifications already
+// queued and those they queue in turn, as Qt's own paint requests do.
+const QEvent::Type PaintSoon = static_cast<QEvent::Type>(QEvent::registerEventType());
+} // namespace
+
 PaintPacer::PaintPacer(QWidget* w)
     : QObject(w)
     , widget(w)
@@ -53,6 +59,7 @@ void PaintPacer::flush()
 {
     frame.stop();
     heldForCaller = false;
+    soonPosted = false;
     if (!window)
         return;
     flushing = true;
@@ -72,19 +79,36 @@ bool PaintPacer::eventFilter(QObject* watched, QEvent* event)
     // the dirty regions stay recorded until the paced paint.
     if (watched != window || event->type() != QEvent::UpdateRequest || flushing)
         return false;
-    if (frame.isActive() || external) {
-        heldForCaller = heldForCaller || external;
-        ++held;
+    ++held;
+    if (frame.isActive() || soonPosted)
+        return true;
+    if (external) {
+        heldForCaller = true;
         return true;
     }
     const qint64 since = sinceLastPaint.isValid() ? sinceLastPaint.elapsed() : FrameMs;
     if (since >= FrameMs) {
-        sinceLastPaint.start();
-        ++painted;
-        return false;
+        soonPosted = true;
+        QCoreApplication::postEvent(this, new QEvent(PaintSoon), Qt::LowEventPriority);
+    } else {
+        frame.start(static_cast<int>(FrameMs - since), Qt::PreciseTimer, this);
     }
-    ++held;
-    frame.start(static_cast<int>(FrameMs - since), Qt::PreciseTimer, this);
+    return true;
+}
+
+bool PaintPacer::event(QEvent* event)
+{
+    if (event->type() != PaintSoon)
+        return QObject::event(event);
+    // A flush in between has painted already.
+    if (!soonPosted)
+        return true;
+    if (external) {
+        soonPosted = false;
+        heldForCaller = true;
+    } else {
+        flush();
+    }
     return true;
 }
 

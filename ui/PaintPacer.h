@@ -11,7 +11,8 @@ class QWidget;
 // rate. Widgets keep changing their state on every notification and mark
 // themselves dirty as usual; the pacer lets the window paint and flush at
 // most once per frame, always with the latest state. A change after a quiet
-// spell is painted at once. Created once, on the application's view; it
+// spell is painted as soon as the notifications it set off have run.
+// Created once, on the application's view; it
 // follows the view into whatever window frames it.
 class PaintPacer : public QObject {
     Q_OBJECT
@@ -32,7 +33,7 @@ public:
     void setExternalFrames(bool on);
 
     // True while a paint waits for the next frame.
-    bool isPending() const { return frame.isActive() || heldForCaller; }
+    bool isPending() const { return frame.isActive() || soonPosted || heldForCaller; }
     // Window paints let through and held back so far.
     long paints() const { return painted; }
     long heldBack() const { return held; }
@@ -42,6 +43,7 @@ public slots:
     void flush();
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
@@ -53,6 +55,7 @@ private:
     QBasicTimer frame;
     QElapsedTimer sinceLastPaint;
     bool flushing = false;
+    bool soonPosted = false;
     bool external = false;
     bool heldForCaller = false;
     long painted = 0;
