@@ -12,8 +12,8 @@ class QWidget;
 // themselves dirty as usual; the pacer lets the window paint and flush at
 // most once per frame, always with the latest state. A change after a quiet
 // spell is painted as soon as the notifications it set off have run.
-// Created once, on the application's view; it
-// follows the view into whatever window frames it.
+// Created once, on the application's view; it follows the view into
+// whatever window frames it.
 class PaintPacer : public QObject {
     Q_OBJECT
 public:
@@ -34,7 +34,7 @@ public:
 
     // True while a paint waits for the next frame.
     bool isPending() const { return frame.isActive() || soonPosted || heldForCaller; }
-    // Window paints let through and held back so far.
+    // Paints of the window so far, and the paint requests held back for them.
     long paints() const { return painted; }
     long heldBack() const { return held; }
 
