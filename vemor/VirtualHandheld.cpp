@@ -286,13 +286,28 @@ void VirtualHandheld::showLed(int led, int colour)
 {
     if (led < 0 || led >= static_cast<int>(m_leds.size()) || colour < 0 || colour > 3)
         return;
-    // The application sets every LED on each of its updates; restyling an
-    // unchanged LED would cost more than the rest of the update.
-    const QVariant shown = m_leds[led]->property("ledColour");
-    if (shown.isValid() && shown.toInt() == colour)
+    // The application sets every LED on each of its updates, each one off
+    // first and then its colour. The labels follow once per pass with the
+    // last colour, and only where it changed: restyling a label costs more
+    // than the rest of the application's update.
+    m_ledWanted[led] = colour;
+    if (m_ledsPending)
         return;
-    m_leds[led]->setStyleSheet(QString::fromLatin1(LedStyles[colour]));
-    m_leds[led]->setProperty("ledColour", colour);
+    m_ledsPending = true;
+    QMetaObject::invokeMethod(this, &VirtualHandheld::applyLeds, Qt::QueuedConnection);
+}
+
+void VirtualHandheld::applyLeds()
+{
+    m_ledsPending = false;
+    for (int i = 0; i < static_cast<int>(m_leds.size()); ++i) {
+        const int colour = m_ledWanted[i];
+        if (colour < 0 || colour == m_ledShown[i])
+            continue;
+        m_ledShown[i] = colour;
+        m_leds[i]->setStyleSheet(QString::fromLatin1(LedStyles[colour]));
+        m_leds[i]->setProperty("ledColour", colour);
+    }
 }
 
 void VirtualHandheld::showBuzzer()

@@ -129,10 +129,13 @@ void VirtualHandheldTest::indicatorsFollowPlatform()
     QVERIFY(led2);
     for (int colour : {LED_COLOR_RED, LED_COLOR_GREEN, LED_COLOR_YELLOW, LED_COLOR_OFF}) {
         view.setLed(2, static_cast<LedColor>(colour));
+        QCOMPARE(platform->led(2), static_cast<LedColor>(colour));
+        QCoreApplication::processEvents();
         QCOMPARE(led2->property("ledColour").toInt(), colour);
     }
     const QString offStyle = led2->styleSheet();
     view.setLed(2, LED_COLOR_RED);
+    QCoreApplication::processEvents();
     QVERIFY(led2->styleSheet() != offStyle);
     // The application repeats unchanged colours on every update.
     handheld.show();
@@ -148,10 +151,15 @@ void VirtualHandheldTest::indicatorsFollowPlatform()
         }
     } counter(&restyled);
     led2->installEventFilter(&counter);
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
+        view.setLed(2, LED_COLOR_OFF);
         view.setLed(2, LED_COLOR_RED);
+        QCoreApplication::processEvents();
+    }
     QCOMPARE(restyled, 0);
+    QCOMPARE(led2->property("ledColour").toInt(), int(LED_COLOR_RED));
     view.setLed(2, LED_COLOR_GREEN);
+    QCoreApplication::processEvents();
     QVERIFY(restyled > 0);
     led2->removeEventFilter(&counter);
 
