@@ -12,6 +12,7 @@
 #include "platform/VemorRcLeverPositionSubject.h"
 #include "platform/VemorRcSoftButtonSubject.h"
 #include "platform/vemorRcRcLinkSubject.h"
+#include "ui/PaintPacer.h"
 
 #include "ui_vemortopureqt.h"
 
@@ -70,6 +71,8 @@ VemorToQt::VemorToQt(VemorViewMaster* m, QWidget* parent)
                               ::deviceInfoSubject, ::buttonSubject, backlighhtSubject, ::canSubject, ::ledControl,
                               ::buzzerSubject);
     ui->verticalLayout->addWidget(app);
+    // Values arrive far more often than the screen can show them.
+    new PaintPacer(this);
 }
 
 VemorToQt::~VemorToQt()

@@ -174,10 +174,16 @@ public:
         return true;
     }
 
+    // How the quantities move from one state to the next: jumping (co-prime
+    // steps across the whole range, so bar colours flip on nearly every
+    // pass: the worst case) or ramping (one percent per state up and down,
+    // as a crane moves; colours change where a ramp crosses a limit).
+    enum Motion { Jumping, Ramping };
+
     // Frames for the subscribed entries while the loads, strengths and HDL
     // level move: only frames that carry a value different from the one the
     // display holds for that entry, so each of them changes something shown.
-    QVector<Frame> changingFrames(int states)
+    QVector<Frame> changingFrames(int states, Motion motion = Jumping)
     {
         QVector<Frame> out;
         const MpdoSubject* mpdo = CenterViewFactory::mpdoSubject;
@@ -185,14 +191,29 @@ public:
         bool known[MpdoSubject::NumberOfEntries] = {};
         CraneModel* m = sim->model();
         m->set(QStringLiteral("derate.auto"), 0);
+        // Up and down between lo and hi, one step per state, from an offset.
+        auto ramp = [](int s, int offset, int lo, int hi) {
+            const int span = hi - lo;
+            const int p = (s + offset) % (2 * span);
+            return lo + (p < span ? p : 2 * span - p);
+        };
         for (int s = 0; s <= states; ++s) {
-            // Co-prime steps so the quantities do not move in lock-step.
-            m->set(QStringLiteral("crane.load"), 5 + (s * 7) % 90);
-            m->set(QStringLiteral("flyjib.load"), 3 + (s * 11) % 95);
-            m->set(QStringLiteral("winch.load"), 2 + (s * 13) % 97);
-            m->set(QStringLiteral("evs.load"), 1 + (s * 17) % 98);
-            m->set(QStringLiteral("crane.strength"), 40 + (s * 3) % 61);
-            m->set(QStringLiteral("hdl.level"), 10 + (s * 19) % 91);
+            if (motion == Ramping) {
+                m->set(QStringLiteral("crane.load"), ramp(s, 0, 5, 105));
+                m->set(QStringLiteral("flyjib.load"), ramp(s, 37, 3, 98));
+                m->set(QStringLiteral("winch.load"), ramp(s, 71, 2, 99));
+                m->set(QStringLiteral("evs.load"), ramp(s, 13, 1, 99));
+                m->set(QStringLiteral("crane.strength"), ramp(s, 29, 40, 100));
+                m->set(QStringLiteral("hdl.level"), ramp(s, 53, 10, 100));
+            } else {
+                // Co-prime steps so the quantities do not move in lock-step.
+                m->set(QStringLiteral("crane.load"), 5 + (s * 7) % 90);
+                m->set(QStringLiteral("flyjib.load"), 3 + (s * 11) % 95);
+                m->set(QStringLiteral("winch.load"), 2 + (s * 13) % 97);
+                m->set(QStringLiteral("evs.load"), 1 + (s * 17) % 98);
+                m->set(QStringLiteral("crane.strength"), 40 + (s * 3) % 61);
+                m->set(QStringLiteral("hdl.level"), 10 + (s * 19) % 91);
+            }
             for (int k = 0; k < MpdoSubject::NumberOfEntries; ++k) {
                 const MpdoSubject::mpdoEntry_t* e = mpdo ? mpdo->slot(k) : nullptr;
                 unsigned int v = 0;

@@ -7,12 +7,19 @@
 // 100, about 11 ms of a saturated 1 Mbit/s bus); observers see the latest
 // state once per pass, as they do on the unit. A second run paces the frames
 // at 9,000 per second of wall time and measures the share of a core used.
+// Painting follows the screen (at most one paint per 20 ms display frame).
+// With BENCH_COUNT=n it only hands over n frames as the paced run does (9 per
+// pass, one display frame every 20 passes, painted when the frame ends) and
+// exits: bench/instructions.sh counts the instructions of that part.
+// BENCH_UNPACED=1 removes the paint pacer, for comparison: every pass then
+// paints, and a progress bar paints on every visible change.
 // Usage: bench_e2e_throughput [frames] [frames-per-loop-pass] [paced-seconds] [paced-tick-ms]
 
 #include "BenchDisplay.h"
 
 #include "core/Observer.h"
 #include "core/Subject.h"
+#include "ui/PaintPacer.h"
 
 #include <QEvent>
 #include <QEventLoop>
@@ -65,7 +72,7 @@ struct Figure {
 };
 
 template <typename Feed>
-Figure measure(unsigned int frames, unsigned int batch, Feed feed)
+__attribute__((noinline)) Figure measure(unsigned int frames, unsigned int batch, Feed feed)
 {
     Figure f;
     QElapsedTimer timer;
@@ -80,6 +87,66 @@ Figure measure(unsigned int frames, unsigned int batch, Feed feed)
     f.wallSeconds = static_cast<double>(timer.nsecsElapsed()) * 1e-9;
     f.cpuSeconds = bench::cpuSeconds() - cpu0;
     return f;
+}
+
+struct Paced {
+    double share = 0;
+    long frames = 0;
+    long passes = 0;
+    double paintsPerSecond = 0;
+};
+
+// 9,000 frames per second of wall time for the given seconds, handed over
+// every tick; the share of a core used meanwhile.
+Paced pacedRun(const QVector<bench::Frame>& stream, double seconds, int tickMs, PaintPacer* pacer)
+{
+    constexpr double Rate = 9000;
+    Paced p;
+    QElapsedTimer clock;
+    const double cpu0 = bench::cpuSeconds();
+    const long paints0 = pacer->paints();
+    clock.start();
+    // The platform hands frames over as they come; a timer stands in for
+    // its receive notifications, and the loop sleeps in between.
+    QEventLoop loop;
+    QTimer tick;
+    tick.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        ++p.passes;
+        const long due = static_cast<long>(static_cast<double>(clock.nsecsElapsed()) * 1e-9 * Rate);
+        for (; p.frames < due; ++p.frames)
+            bench::Display::deliver(stream[static_cast<int>(p.frames % stream.size())]);
+        if (clock.nsecsElapsed() >= static_cast<qint64>(seconds * 1e9))
+            loop.quit();
+    });
+    tick.start(tickMs);
+    loop.exec();
+    tick.stop();
+    bench::drain();
+    const double wall = static_cast<double>(clock.nsecsElapsed()) * 1e-9;
+    p.share = (bench::cpuSeconds() - cpu0) / wall;
+    p.paintsPerSecond = static_cast<double>(pacer->paints() - paints0) / wall;
+    return p;
+}
+
+// The paced saturated bus without a clock: 9 frames per pass (1 ms of bus),
+// the display frame ends every 20 passes. Not inlined, so an instruction
+// counter can be told to count this function alone.
+__attribute__((noinline)) long countedFrames(const QVector<bench::Frame>& stream, long frames, PaintPacer* pacer)
+{
+    constexpr int PerPass = 9;
+    constexpr int PassesPerDisplayFrame = 20;
+    long n = 0;
+    for (int pass = 1; n < frames; ++pass) {
+        for (int i = 0; i < PerPass && n < frames; ++i, ++n)
+            bench::Display::deliver(stream[static_cast<int>(n % stream.size())]);
+        bench::drain();
+        if (pass % PassesPerDisplayFrame == 0 && pacer)
+            pacer->flush();
+    }
+    if (pacer)
+        pacer->flush();
+    return n;
 }
 
 } // namespace
@@ -112,9 +179,35 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    PaintPacer* pacer = PaintPacer::find(VemorToQt::intance);
+    if (!pacer) {
+        std::printf("the display paints without a pacer\n");
+        return 1;
+    }
+    // Stands in for the pacer's count of paints when it is gone.
+    PaintPacer unpaced(nullptr);
+    if (qEnvironmentVariableIntValue("BENCH_UNPACED")) {
+        delete pacer;
+        pacer = &unpaced;
+    }
     // Warm-up: caches, style sheet parses, first paints.
     measure(static_cast<unsigned int>(stream.size()), batch,
             [&](unsigned int n) { bench::Display::deliver(stream[static_cast<int>(n % stream.size())]); });
+    const long countOnly = qEnvironmentVariableIntValue("BENCH_COUNT");
+    if (countOnly > 0) {
+        // Loads ramping as on the paced line, or jumping with BENCH_JUMPING=1.
+        const QVector<bench::Frame> counted = qEnvironmentVariableIntValue("BENCH_JUMPING")
+            ? stream
+            : display.changingFrames(2000, bench::Display::Ramping);
+        pacer->setExternalFrames(true);
+        countedFrames(counted, 2 * PaintPacer::FrameMs * 9, pacer);
+        const long paints = pacer->paints();
+        const double cpu0 = bench::cpuSeconds();
+        const long n = countedFrames(counted, countOnly, pacer);
+        std::printf("counted: %ld frames, %ld paints, %.2f us/frame cpu\n", n, pacer->paints() - paints,
+                    1e6 * (bench::cpuSeconds() - cpu0) / n);
+        return 0;
+    }
     if (qEnvironmentVariableIsSet("BENCH_EVENTS")) {
         EventCounter counter;
         app.installEventFilter(&counter);
@@ -131,31 +224,17 @@ int main(int argc, char** argv)
     });
 
     // A saturated bus in real time: every pass hands over the frames that
-    // arrived since the last one.
-    const double pacedRate = 9000;
-    QElapsedTimer paced;
-    const double pacedCpu0 = bench::cpuSeconds();
-    paced.start();
-    long pacedFrames = 0;
-    long passes = 0;
-    // The platform hands frames over as they come; a timer (1 ms) stands in
-    // for its receive notifications, and the loop sleeps in between.
-    QEventLoop loop;
-    QTimer tick;
-    tick.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        ++passes;
-        const long due = static_cast<long>(static_cast<double>(paced.nsecsElapsed()) * 1e-9 * pacedRate);
-        for (; pacedFrames < due; ++pacedFrames)
-            bench::Display::deliver(stream[static_cast<int>(pacedFrames % stream.size())]);
-        if (paced.nsecsElapsed() >= static_cast<qint64>(pacedSeconds * 1e9))
-            loop.quit();
+    // arrived since the last one. Once with the loads ramping as a crane
+    // moves them, once with them jumping so that bar colours flip on nearly
+    // every pass (the worst case: each colour change re-polishes the bar).
+    const QVector<bench::Frame> ramping = display.changingFrames(2000, bench::Display::Ramping);
+    measure(static_cast<unsigned int>(ramping.size()), batch,
+            [&](unsigned int n) { bench::Display::deliver(ramping[static_cast<int>(n % ramping.size())]); });
+    const Figure e2eRamping = measure(frames, batch, [&](unsigned int n) {
+        bench::Display::deliver(ramping[static_cast<int>(n % ramping.size())]);
     });
-    tick.start(tickMs);
-    loop.exec();
-    tick.stop();
-    bench::drain();
-    const double pacedShare = (bench::cpuSeconds() - pacedCpu0) / (static_cast<double>(paced.nsecsElapsed()) * 1e-9);
+    const Paced smooth = pacedRun(ramping, pacedSeconds, tickMs, pacer);
+    const Paced worst = pacedRun(stream, pacedSeconds, tickMs, pacer);
 
     Subject canLike(nullptr);
     Subject dataLike(nullptr);
@@ -163,22 +242,29 @@ int main(int argc, char** argv)
     measure(10000, batch, [&](unsigned int) { canLike.notify(); });
     const Figure floor = measure(frames, batch, [&](unsigned int) { canLike.notify(); });
 
-    if (!e2e.ok || !floor.ok) {
+    if (!e2e.ok || !e2eRamping.ok || !floor.ok) {
         std::printf("the event queue did not empty\n");
         return 1;
     }
     const double e2eRate = frames / e2e.cpuSeconds;
+    const double rampingRate = frames / e2eRamping.cpuSeconds;
     const double floorRate = frames / floor.cpuSeconds;
     std::printf("frames: %u (%d distinct, each changing a shown value), %u per event-loop pass\n", frames,
                 stream.size(), batch);
     std::printf("wall: %.0f frames/s end to end, %.0f frames/s floor\n", frames / e2e.wallSeconds,
                 frames / floor.wallSeconds);
-    std::printf("cpu: %.2f us/frame end to end, %.2f us/frame floor\n", 1e6 * e2e.cpuSeconds / frames,
-                1e6 * floor.cpuSeconds / frames);
-    std::printf("paced at 9000 frames/s for %.0f s, handed over every %d ms: %.1f %% of a core measured (%ld frames, "
-                "%.1f frames per pass)\n",
-                pacedSeconds, tickMs, 100.0 * pacedShare, pacedFrames, passes ? double(pacedFrames) / passes : 0.0);
-    std::printf("e2e_throughput: %.0f frames/s, %.1f %% of a core at 9000 frames/s, %.2f x the floor (%.0f frames/s)\n",
-                e2eRate, 100.0 * 9000.0 / e2eRate, e2eRate / floorRate, floorRate);
+    std::printf("cpu: %.2f us/frame end to end (loads jumping), %.2f us/frame (loads ramping), %.2f us/frame floor\n",
+                1e6 * e2e.cpuSeconds / frames, 1e6 * e2eRamping.cpuSeconds / frames, 1e6 * floor.cpuSeconds / frames);
+    for (const Paced* p : {&smooth, &worst})
+        std::printf("paced at 9000 frames/s for %.0f s, handed over every %d ms, loads %s: %.1f %% of a core measured "
+                    "(%ld frames, %.1f frames per pass, %.1f paints per second)\n",
+                    pacedSeconds, tickMs, p == &smooth ? "ramping" : "jumping", 100.0 * p->share, p->frames,
+                    p->passes ? double(p->frames) / p->passes : 0.0, p->paintsPerSecond);
+    std::printf("e2e_throughput: %.0f frames/s end to end with loads ramping, %.0f with them jumping, %.0f frames/s "
+                "floor\n",
+                rampingRate, e2eRate, floorRate);
+    std::printf("paced: %.1f %% of a core at 9000 frames/s, %.2f x the floor (loads ramping; %.1f %% and %.2f x "
+                "with them jumping)\n",
+                100.0 * smooth.share, rampingRate / floorRate, 100.0 * worst.share, e2eRate / floorRate);
     return 0;
 }

@@ -31,15 +31,20 @@ void CanSubject::reclaim()
 bool CanSubject::pushReceived(const canMessage& m)
 {
     fifoUsed = true;
+    bool kept = true;
     if (rxHead - rxTail >= static_cast<uint64_t>(ReceiveCapacity)) {
         reclaim();
+        // After a long stall the newest frames matter: they carry the values
+        // the controller holds now. The oldest frame an observer has not yet
+        // consumed gives way.
         if (rxHead - rxTail >= static_cast<uint64_t>(ReceiveCapacity)) {
+            ++rxTail;
             ++dropped;
-            return false;
+            kept = false;
         }
     }
     rxRing[rxHead % ReceiveCapacity] = m;
     ++rxHead;
     notify();
-    return true;
+    return kept;
 }

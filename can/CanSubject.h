@@ -27,13 +27,15 @@ public:
     bool receivedFrame(uint64_t seq, canMessage& out) const;
     // Oldest sequence number still held.
     uint64_t receiveTail() const { return rxTail; }
-    // Frames refused because an observer had not yet consumed the full FIFO.
+    // Frames lost because an observer had not consumed them before the FIFO
+    // filled up: the oldest give way to the newest.
     uint64_t getDroppedFrames() const { return dropped; }
     // True once a frame went through the FIFO.
     bool usesReceiveFifo() const { return fifoUsed; }
 
 protected:
-    // Queues a received frame and posts a notification; false if it was dropped.
+    // Queues a received frame and posts a notification; false if the oldest
+    // unconsumed frame had to give way to it.
     bool pushReceived(const canMessage& m);
 
 private:

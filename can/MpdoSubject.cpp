@@ -19,7 +19,7 @@ MpdoSubject::MpdoSubject(CanSubject* can)
         e.observers = new QVector<Observer*>();
 
     connect(syncCheck, &QTimer::timeout, this, &MpdoSubject::checkSync);
-    connect(watchdog, &QTimer::timeout, this, &MpdoSubject::reconnect);
+    connect(watchdog, &QTimer::timeout, this, &MpdoSubject::watchdogExpired);
 
     firstSync->setSingleShot(true);
     connect(firstSync, &QTimer::timeout, this, &MpdoSubject::syncMpdoList);
@@ -181,7 +181,9 @@ void MpdoSubject::newCanMessage(const canMessage* m)
     if (!m || m->id != MpdoRxId || m->len != 8 || m->data[0] != 0x01)
         return;
 
-    watchdog->start(WatchdogMs);
+    lastFrame.start();
+    if (!watchdog->isActive() || watchdog->interval() == ReconnectMs)
+        watchdog->start(WatchdogMs);
 
     const int k = findSlot(getIndex(m), getSubIndex(m));
     if (k < 0)
@@ -204,6 +206,18 @@ void MpdoSubject::newCanMessage(const canMessage* m)
         if (now.observers->contains(o))
             o->update();
     }
+}
+
+void MpdoSubject::watchdogExpired()
+{
+    if (watchdog->interval() != ReconnectMs && lastFrame.isValid()) {
+        const qint64 left = WatchdogMs - lastFrame.elapsed();
+        if (left > 0) {
+            watchdog->start(static_cast<int>(left));
+            return;
+        }
+    }
+    reconnect();
 }
 
 void MpdoSubject::syncMpdoList()

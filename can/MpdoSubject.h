@@ -3,6 +3,7 @@
 #include "can/CanObserver.h"
 #include "core/Subject.h"
 
+#include <QElapsedTimer>
 #include <QVector>
 
 class CanSubject;
@@ -75,6 +76,7 @@ private:
         QVector<Observer*> observers;
     };
 
+    void watchdogExpired();
     int findSlot(unsigned int index, unsigned char subIndex) const;
     int findWaiting(unsigned int index, unsigned char subIndex) const;
     void fillSlot(int k, unsigned int index, unsigned char subIndex, const QVector<Observer*>& obs);
@@ -84,6 +86,10 @@ private:
     QTimer* firstSync;
     QTimer* syncCheck;
     QTimer* watchdog;
+    // When the last frame came: frames only note their time, and the running
+    // watchdog is pushed back when it fires early (restarting a timer on
+    // every frame was a tenth of the cost of receiving one).
+    QElapsedTimer lastFrame;
     bool synced = false;
 
 private:

@@ -11,17 +11,13 @@ QString percentText(float value)
 
 LoadsAndDerateObserver::LoadsAndDerateObserver(LoadsAndDerateSubject* s)
     : Observer(s)
+    , loads(s)
 {
 }
 
 LoadsAndDerateObserver::~LoadsAndDerateObserver()
 {
     detach();
-}
-
-LoadsAndDerateSubject* LoadsAndDerateObserver::loadsSubject() const
-{
-    return subject ? dynamic_cast<LoadsAndDerateSubject*>(subject) : nullptr;
 }
 
 void LoadsAndDerateObserver::attach()

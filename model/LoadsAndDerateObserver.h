@@ -42,7 +42,11 @@ public:
     void updateAllStrengths();
 
 private:
-    LoadsAndDerateSubject* loadsSubject() const;
+    LoadsAndDerateSubject* loadsSubject() const { return loads; }
+
+    // Typed at construction: the getters run several times per received
+    // value, and a checked downcast each time showed in the receive cost.
+    LoadsAndDerateSubject* loads;
 
     float craneLoad = 0;
     float craneStrength = 0;

@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QVariant>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSlider>
@@ -285,8 +286,28 @@ void VirtualHandheld::showLed(int led, int colour)
 {
     if (led < 0 || led >= static_cast<int>(m_leds.size()) || colour < 0 || colour > 3)
         return;
-    m_leds[led]->setStyleSheet(QString::fromLatin1(LedStyles[colour]));
-    m_leds[led]->setProperty("ledColour", colour);
+    // The application sets every LED on each of its updates, each one off
+    // first and then its colour. The labels follow once per pass with the
+    // last colour, and only where it changed: restyling a label costs more
+    // than the rest of the application's update.
+    m_ledWanted[led] = colour;
+    if (m_ledsPending)
+        return;
+    m_ledsPending = true;
+    QMetaObject::invokeMethod(this, &VirtualHandheld::applyLeds, Qt::QueuedConnection);
+}
+
+void VirtualHandheld::applyLeds()
+{
+    m_ledsPending = false;
+    for (int i = 0; i < static_cast<int>(m_leds.size()); ++i) {
+        const int colour = m_ledWanted[i];
+        if (colour < 0 || colour == m_ledShown[i])
+            continue;
+        m_ledShown[i] = colour;
+        m_leds[i]->setStyleSheet(QString::fromLatin1(LedStyles[colour]));
+        m_leds[i]->setProperty("ledColour", colour);
+    }
 }
 
 void VirtualHandheld::showBuzzer()
@@ -350,6 +371,10 @@ bool VirtualHandheld::eventFilter(QObject* watched, QEvent* event)
 bool VirtualHandheld::saveScreenshot(const QString& path) const
 {
     QWidget* target = m_view ? static_cast<QWidget*>(m_view) : m_screen;
+    // The application may hold a paint back until the display's next frame;
+    // a picture of the screen must show the state as it is now.
+    if (QObject* pacer = target->findChild<QObject*>(QStringLiteral("paintPacer")))
+        QMetaObject::invokeMethod(pacer, "flush", Qt::DirectConnection);
     // What the window shows, read back from the screen: QWidget::grab() paints
     // anew, and an opacity effect then reuses its last rendering at the
     // window's offset, drawing a faded-in picture shifted by the bezel.

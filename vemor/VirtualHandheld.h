@@ -60,6 +60,7 @@ protected:
 private:
     void setSoftKey(int key, bool pressed);
     void showLed(int led, int colour);
+    void applyLeds();
     void showBuzzer();
     void showBacklight();
     void showHardware();
@@ -69,6 +70,10 @@ private:
     QWidget* m_screen = nullptr;
     std::array<QPushButton*, SoftKeyCount> m_softKeys {};
     std::array<QLabel*, 5> m_leds {};
+    // Colour each LED is to show, and the one its label shows (-1: none yet).
+    std::array<int, 5> m_ledWanted {{-1, -1, -1, -1, -1}};
+    std::array<int, 5> m_ledShown {{-1, -1, -1, -1, -1}};
+    bool m_ledsPending = false;
     QLabel* m_buzzer = nullptr;
     QLabel* m_backlight = nullptr;
     QSlider* m_signal = nullptr;

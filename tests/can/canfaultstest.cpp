@@ -104,8 +104,8 @@ private slots:
             mpdoFrame(can, static_cast<unsigned int>(i));
         QCOMPARE(can.getDroppedFrames(), uint64_t(burst - CanSubject::ReceiveCapacity));
         QTRY_COMPARE(watcher.calls, CanSubject::ReceiveCapacity);
-        // The kept frames are the oldest; the value is the last one kept.
-        QCOMPARE(watcher.last, unsigned(CanSubject::ReceiveCapacity));
+        // The newest frames were kept: the client holds the last value sent.
+        QCOMPARE(watcher.last, unsigned(burst));
 
         // Normal traffic afterwards is complete again.
         mpdoFrame(can, 0xCAFE);

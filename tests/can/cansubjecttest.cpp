@@ -89,28 +89,29 @@ private slots:
         QCOMPARE(can.getDroppedFrames(), uint64_t(0));
     }
 
-    void overflowIsCountedNotOverwritten()
+    void overflowKeepsTheNewestAndCountsTheOldest()
     {
         VemorRcCanSubject can(nullptr);
         FrameLog log(&can);
-        const int extra = 250;
-        for (int i = 0; i < CanSubject::ReceiveCapacity + extra; ++i) {
+        const int total = CanSubject::ReceiveCapacity + 250;
+        for (int i = 0; i < total; ++i) {
             unsigned char d[8] = {static_cast<unsigned char>(i & 0xFF), static_cast<unsigned char>(i >> 8)};
             can.setCanMessage(1125, d, 8);
         }
-        QCOMPARE(can.getDroppedFrames(), uint64_t(extra));
+        QCOMPARE(can.getDroppedFrames(), uint64_t(250));
         QCoreApplication::processEvents();
         QCOMPARE(log.frames.size(), CanSubject::ReceiveCapacity);
-        // The oldest frames are the ones kept; nothing was silently replaced.
-        QCOMPARE(log.frames.first().data[0], uint8_t(0));
-        QCOMPARE(log.frames.last().data[0] | (log.frames.last().data[1] << 8), CanSubject::ReceiveCapacity - 1);
+        // What the observer saw last is what the subject holds as current.
+        QCOMPARE(log.frames.first().data[0] | (log.frames.first().data[1] << 8), 250);
+        QCOMPARE(log.frames.last().data[0] | (log.frames.last().data[1] << 8), total - 1);
+        QCOMPARE(log.frames.last().data[0], can.getCanMessage().data[0]);
 
-        // Once consumed, the space is free again.
+        // Once consumed, nothing more is lost.
         unsigned char d[8] = {0xAB};
         can.setCanMessage(1125, d, 8);
         QCoreApplication::processEvents();
         QCOMPARE(log.frames.last().data[0], uint8_t(0xAB));
-        QCOMPARE(can.getDroppedFrames(), uint64_t(extra));
+        QCOMPARE(can.getDroppedFrames(), uint64_t(250));
     }
 
     void lateObserverSeesOnlyNewFrames()

@@ -307,6 +307,23 @@ private slots:
         QVERIFY(mpdo->receiveWatchdog()->isActive());
     }
 
+    void watchdogFiringSoonAfterAFrameWaitsItsTime()
+    {
+        feed(mpdoFrame(0x7777, 1, 5));
+        can->sent.clear();
+        // Frames do not restart the timer; one due from before a frame must
+        // not rewrite the table.
+        QVERIFY(QMetaObject::invokeMethod(const_cast<QTimer*>(mpdo->receiveWatchdog()), "timeout"));
+        QCOMPARE(can->sent.size(), 0);
+        QVERIFY(mpdo->receiveWatchdog()->isActive());
+        QVERIFY(mpdo->receiveWatchdog()->interval() <= 3000);
+        // While reconnecting, it rewrites the table every time it fires.
+        mpdo->reconnect();
+        can->sent.clear();
+        QVERIFY(QMetaObject::invokeMethod(const_cast<QTimer*>(mpdo->receiveWatchdog()), "timeout"));
+        QCOMPARE(can->sent.size(), 20);
+    }
+
     void silentControllerFrameSequence()
     {
         Waker a(mpdo);

@@ -2,6 +2,7 @@
 #include "View.h"
 #include "VirtualHandheld.h"
 #include "support/TestSandbox.h"
+#include "ui/PaintPacer.h"
 
 #include <QCheckBox>
 #include <QImage>
@@ -21,6 +22,7 @@ private slots:
     void indicatorsFollowPlatform();
     void controlsDrivePlatform();
     void screenshotOfRealBinary();
+    void screenshotPaintsWhatIsHeldBack();
 };
 
 void VirtualHandheldTest::options_data()
@@ -127,11 +129,39 @@ void VirtualHandheldTest::indicatorsFollowPlatform()
     QVERIFY(led2);
     for (int colour : {LED_COLOR_RED, LED_COLOR_GREEN, LED_COLOR_YELLOW, LED_COLOR_OFF}) {
         view.setLed(2, static_cast<LedColor>(colour));
+        QCOMPARE(platform->led(2), static_cast<LedColor>(colour));
+        QCoreApplication::processEvents();
         QCOMPARE(led2->property("ledColour").toInt(), colour);
     }
     const QString offStyle = led2->styleSheet();
     view.setLed(2, LED_COLOR_RED);
+    QCoreApplication::processEvents();
     QVERIFY(led2->styleSheet() != offStyle);
+    // The application repeats unchanged colours on every update.
+    handheld.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&handheld));
+    int restyled = 0;
+    struct StyleChanges : QObject {
+        int* n;
+        explicit StyleChanges(int* count) : n(count) {}
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            *n += e->type() == QEvent::StyleChange;
+            return false;
+        }
+    } counter(&restyled);
+    led2->installEventFilter(&counter);
+    for (int i = 0; i < 3; ++i) {
+        view.setLed(2, LED_COLOR_OFF);
+        view.setLed(2, LED_COLOR_RED);
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(restyled, 0);
+    QCOMPARE(led2->property("ledColour").toInt(), int(LED_COLOR_RED));
+    view.setLed(2, LED_COLOR_GREEN);
+    QCoreApplication::processEvents();
+    QVERIFY(restyled > 0);
+    led2->removeEventFilter(&counter);
 
     BuzzerConfig pattern {{0x03, 0x83, 0x03, 0x01, 0x11}};
     view.setBuzzerStatus(&pattern);
@@ -209,3 +239,30 @@ void VirtualHandheldTest::screenshotOfRealBinary()
 
 QTEST_MAIN(VirtualHandheldTest)
 #include "virtualhandheldtest.moc"
+
+void VirtualHandheldTest::screenshotPaintsWhatIsHeldBack()
+{
+    TestSandbox sandbox;
+    QVERIFY(sandbox.isValid());
+    View view;
+    auto* panel = new QLabel(&view);
+    panel->setAutoFillBackground(true);
+    panel->resize(VirtualHandheld::ScreenWidth, VirtualHandheld::ScreenHeight);
+    auto* pacer = new PaintPacer(&view);
+    VirtualHandheld handheld(&view);
+    handheld.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&handheld));
+    QTRY_VERIFY(!pacer->isPending());
+    pacer->setExternalFrames(true);
+    QPalette p = panel->palette();
+    p.setColor(QPalette::Window, QColor(0, 0, 255));
+    panel->setPalette(p);
+    QCoreApplication::processEvents();
+    QVERIFY(pacer->isPending());
+
+    const QString shot = sandbox.path() + QStringLiteral("/held.png");
+    QVERIFY(handheld.saveScreenshot(shot));
+    QVERIFY(!pacer->isPending());
+    const QImage image(shot);
+    QCOMPARE(image.pixelColor(10, 10), QColor(0, 0, 255));
+}
