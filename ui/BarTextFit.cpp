@@ -6,6 +6,8 @@
 #include <QStyle>
 #include <QStyleOptionProgressBar>
 
+#include <climits>
+
 namespace {
 
 int roomFor(QProgressBar* bar)
@@ -21,6 +23,22 @@ int roomFor(QProgressBar* bar)
     opt.orientation = bar->orientation();
     return bar->style()->subElementRect(QStyle::SE_ProgressBarContents, &opt, bar).width()
         - 2 * BarTextFit::Clearance;
+}
+
+// The bar's text without QProgressBar::text(), which formats the value for
+// the %p, %v and %m placeholders on every call: a format without them is the
+// text as it stands (empty while the bar has no valid value).
+QString shownText(const QProgressBar* bar)
+{
+    const QString format = bar->format();
+    if (bar->metaObject() != &QProgressBar::staticMetaObject || format.contains(QLatin1String("%p"))
+        || format.contains(QLatin1String("%v")) || format.contains(QLatin1String("%m")))
+        return bar->text();
+    const int min = bar->minimum();
+    const int value = bar->value();
+    if ((bar->maximum() == 0 && min == 0) || value < min || (value == INT_MIN && min == INT_MIN))
+        return QString();
+    return format;
 }
 
 } // namespace
@@ -46,7 +64,11 @@ void BarTextFit::fitNow(QProgressBar* bar)
 {
     if (!bar->isTextVisible())
         return;
-    const QString text = bar->text();
+    if (bar->width() != fittedWidth) {
+        fittedWidth = bar->width();
+        room = roomFor(bar);
+    }
+    const QString text = shownText(bar);
     // The face's digits share one width, so "Crane: 42%" needs the room of
     // "Crane: 17%": a changing value needs no new measurement.
     QString shape = text;
@@ -54,14 +76,14 @@ void BarTextFit::fitNow(QProgressBar* bar)
         if (c.isDigit())
             c = QLatin1Char('0');
     }
-    if (bar->width() != fittedWidth) {
-        fittedWidth = bar->width();
-        room = roomFor(bar);
-    } else if (shape == fittedShape) {
-        return;
-    }
-    fittedShape = shape;
     QFont font = bar->font();
+    // Nothing that decides the fit changed (a new colour re-polishes the bar
+    // but leaves its box and font as they were).
+    if (shape == fittedShape && room == fittedRoom && font == fittedFont)
+        return;
+    fittedShape = shape;
+    fittedRoom = room;
+    fittedFont = font;
     // Unset stretch draws at the normal width.
     const int current = font.stretch() == QFont::AnyStretch ? 100 : font.stretch();
     int stretch = current;
@@ -79,14 +101,17 @@ void BarTextFit::fitNow(QProgressBar* bar)
         while (stretch > NarrowestStretch && QFontMetrics(font).horizontalAdvance(text) > room)
             font.setStretch(--stretch);
     }
-    if (current != stretch)
+    if (current != stretch) {
         bar->setFont(font);
+        fittedFont = bar->font();
+    }
 }
 
 bool BarTextFit::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Resize || event->type() == QEvent::StyleChange) {
-        // A new style sheet may bring another font size: measure afresh.
+        // A new style sheet may bring another border or font: find the room
+        // afresh; fitNow() measures again only if the room or font changed.
         fittedWidth = -1;
         fitNow(static_cast<QProgressBar*>(watched));
     }

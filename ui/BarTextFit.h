@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QFont>
 #include <QObject>
 #include <QString>
+
+#include <climits>
 
 class QProgressBar;
 
@@ -30,8 +33,10 @@ private:
     void fitNow(QProgressBar* bar);
 
     // What the text was last fitted to: values arrive many times a second,
-    // mostly with the text's shape and the size unchanged.
+    // mostly with the text's shape, the room and the font unchanged.
     QString fittedShape;
+    QFont fittedFont;
+    int fittedRoom = INT_MIN;
     int fittedWidth = -1;
     int room = 0;
 };

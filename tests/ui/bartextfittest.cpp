@@ -47,6 +47,22 @@ private slots:
         QCOMPARE(bar.styleSheet(), QStringLiteral(PROGRESSBAR_GREEN));
         QCOMPARE(bar.format(), QStringLiteral("Kraftreserve: 100%"));
 
+        // A new colour re-polishes the bar; the text stays condensed and whole.
+        const int condensed = bar.font().stretch();
+        bar.setStyleSheet(QStringLiteral(PROGRESSBAR_RED));
+        QCOMPARE(bar.font().stretch(), condensed);
+        QVERIFY(textWidth(&bar) + 2 * BarTextFit::Clearance <= room(&bar));
+
+        // Placeholders are fitted as the bar shows them, value included.
+        bar.setFormat(QStringLiteral("Kran: %p%"));
+        bar.setValue(5);
+        BarTextFit::fit(&bar);
+        QVERIFY(normalWidth(&bar));
+        bar.setFormat(QStringLiteral("Kraftreserve: %v%"));
+        BarTextFit::fit(&bar);
+        QVERIFY(!normalWidth(&bar));
+        QVERIFY(textWidth(&bar) + 2 * BarTextFit::Clearance <= room(&bar));
+
         // A shorter text after a format change is drawn at its normal width.
         bar.setFormat(QStringLiteral("Kran: 5%"));
         BarTextFit::fit(&bar);
