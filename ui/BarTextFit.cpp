@@ -10,21 +10,6 @@
 
 namespace {
 
-int roomFor(QProgressBar* bar)
-{
-    QStyleOptionProgressBar opt;
-    opt.initFrom(bar);
-    opt.minimum = bar->minimum();
-    opt.maximum = bar->maximum();
-    opt.progress = bar->value();
-    opt.text = bar->text();
-    opt.textVisible = bar->isTextVisible();
-    opt.textAlignment = bar->alignment();
-    opt.orientation = bar->orientation();
-    return bar->style()->subElementRect(QStyle::SE_ProgressBarContents, &opt, bar).width()
-        - 2 * BarTextFit::Clearance;
-}
-
 // The bar's text without QProgressBar::text(), which formats the value for
 // the %p, %v and %m placeholders on every call: a format without them is the
 // text as it stands (empty while the bar has no valid value).
@@ -39,6 +24,21 @@ QString shownText(const QProgressBar* bar)
     if ((bar->maximum() == 0 && min == 0) || value < min || (value == INT_MIN && min == INT_MIN))
         return QString();
     return format;
+}
+
+int roomFor(QProgressBar* bar)
+{
+    QStyleOptionProgressBar opt;
+    opt.initFrom(bar);
+    opt.minimum = bar->minimum();
+    opt.maximum = bar->maximum();
+    opt.progress = bar->value();
+    opt.text = shownText(bar);
+    opt.textVisible = bar->isTextVisible();
+    opt.textAlignment = bar->alignment();
+    opt.orientation = bar->orientation();
+    return bar->style()->subElementRect(QStyle::SE_ProgressBarContents, &opt, bar).width()
+        - 2 * BarTextFit::Clearance;
 }
 
 } // namespace
