@@ -16,9 +16,17 @@ namespace {
 QString shownText(const QProgressBar* bar)
 {
     const QString format = bar->format();
-    if (bar->metaObject() != &QProgressBar::staticMetaObject || format.contains(QLatin1String("%p"))
-        || format.contains(QLatin1String("%v")) || format.contains(QLatin1String("%m")))
+    if (bar->metaObject() != &QProgressBar::staticMetaObject)
         return bar->text();
+    // One pass: three searches cost more than the rest of a fit.
+    const QChar* c = format.constData();
+    for (const QChar* end = c + format.size() - 1; c < end; ++c) {
+        if (*c != QLatin1Char('%'))
+            continue;
+        const QChar next = c[1];
+        if (next == QLatin1Char('p') || next == QLatin1Char('v') || next == QLatin1Char('m'))
+            return bar->text();
+    }
     const int min = bar->minimum();
     const int value = bar->value();
     if ((bar->maximum() == 0 && min == 0) || value < min || (value == INT_MIN && min == INT_MIN))
