@@ -91,28 +91,41 @@ void BarTextFit::fitNow(QProgressBar* bar)
         return;
     fittedShape = shape;
     fittedRoom = room;
-    fittedFont = font;
     // Unset stretch draws at the normal width.
     const int current = font.stretch() == QFont::AnyStretch ? 100 : font.stretch();
-    int stretch = current;
-    // Most texts fit as they are drawn now: one measurement and done.
-    if (stretch == 100 && QFontMetrics(font).horizontalAdvance(text) <= room)
-        return;
-    stretch = 100;
-    font.setStretch(stretch);
-    const int width = QFontMetrics(font).horizontalAdvance(text);
-    if (width > room && room > 0) {
-        // Metrics of a synthesised stretch round per glyph: step down until
-        // the text fits.
-        stretch = qMax(NarrowestStretch, room * 100 / width);
-        font.setStretch(stretch);
-        while (stretch > NarrowestStretch && QFontMetrics(font).horizontalAdvance(text) > room)
-            font.setStretch(--stretch);
+    // A value moving across a bound changes the shape back and forth ("0%",
+    // "00%", "000%"): each shape is measured once for a room and a font.
+    QFont normal = font;
+    if (current != 100)
+        normal.setStretch(100);
+    if (room != stretchesRoom || normal != stretchesFont || stretches.size() >= MaxRememberedShapes) {
+        stretches.clear();
+        stretchesRoom = room;
+        stretchesFont = normal;
     }
+    auto known = stretches.constFind(shape);
+    const int stretch = known != stretches.constEnd() ? *known : fittingStretch(text, normal);
+    if (known == stretches.constEnd())
+        stretches.insert(shape, stretch);
     if (current != stretch) {
+        font.setStretch(stretch);
         bar->setFont(font);
-        fittedFont = bar->font();
     }
+    fittedFont = bar->font();
+}
+
+int BarTextFit::fittingStretch(const QString& text, QFont font) const
+{
+    const int width = QFontMetrics(font).horizontalAdvance(text);
+    if (width <= room || room <= 0)
+        return 100;
+    // Metrics of a synthesised stretch round per glyph: step down until the
+    // text fits.
+    int stretch = qMax(NarrowestStretch, room * 100 / width);
+    font.setStretch(stretch);
+    while (stretch > NarrowestStretch && QFontMetrics(font).horizontalAdvance(text) > room)
+        font.setStretch(--stretch);
+    return stretch;
 }
 
 bool BarTextFit::eventFilter(QObject* watched, QEvent* event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QHash>
 #include <QObject>
 #include <QString>
 
@@ -31,12 +32,20 @@ protected:
 private:
     using QObject::QObject;
     void fitNow(QProgressBar* bar);
+    // The stretch at which text fits the room, from font at its normal width.
+    int fittingStretch(const QString& text, QFont font) const;
+
+    static constexpr int MaxRememberedShapes = 16;
 
     // What the text was last fitted to: values arrive many times a second,
     // mostly with the text's shape, the room and the font unchanged.
     QString fittedShape;
     QFont fittedFont;
     int fittedRoom = INT_MIN;
+    // Stretch by text shape, for stretchesRoom and stretchesFont.
+    QHash<QString, int> stretches;
+    QFont stretchesFont;
+    int stretchesRoom = INT_MIN;
     int fittedWidth = -1;
     int room = 0;
 };

@@ -63,10 +63,17 @@ private slots:
         QVERIFY(!normalWidth(&bar));
         QVERIFY(textWidth(&bar) + 2 * BarTextFit::Clearance <= room(&bar));
 
-        // A shorter text after a format change is drawn at its normal width.
+        // A shorter text after a format change is drawn at its normal width,
+        // and the longer one again as narrow as before.
+        bar.setFormat(QStringLiteral("Kraftreserve: 9%"));
+        BarTextFit::fit(&bar);
+        const int narrowed = bar.font().stretch();
         bar.setFormat(QStringLiteral("Kran: 5%"));
         BarTextFit::fit(&bar);
         QVERIFY(normalWidth(&bar));
+        bar.setFormat(QStringLiteral("Kraftreserve: 7%"));
+        BarTextFit::fit(&bar);
+        QCOMPARE(bar.font().stretch(), narrowed);
     }
 
     void aTextTooLongForAnyWidthStopsAtTheNarrowest()
