@@ -1,5 +1,7 @@
 #include "views/Arrow.h"
 
+#include "ui/WidgetUpdate.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QTransform>
@@ -99,7 +101,7 @@ void Arrow::paintColor(color_t c)
 {
     shown = c;
     const QPixmap& source = pixmaps[c];
-    label->setStyleSheet(QStringLiteral("QLabel{background:transparent}"));
+    WidgetUpdate::setStyleSheet(label, QStringLiteral("QLabel{background:transparent}"));
     const QSize target(std::max(1, width() - 2), std::max(1, height() - 2));
     if (source.isNull()) {
         label->clear();
