@@ -68,6 +68,8 @@ void MpdoObserver::unsubscribe(unsigned int index, unsigned char subIndex)
         return;
     mpdo->clearMpdoEntry(this, index, subIndex);
     odEntries.remove(i);
+    if (static_cast<size_t>(i) < slotHints.size())
+        slotHints.erase(slotHints.begin() + i);
 }
 
 void MpdoObserver::update()
@@ -78,9 +80,17 @@ void MpdoObserver::update()
     // A snapshot (shared, not copied) keeps the walk safe when newValue()
     // subscribes or unsubscribes.
     const QVector<odEntry_t> entries = odEntries;
-    for (const odEntry_t& e : entries) {
+    slotHints.resize(static_cast<size_t>(odEntries.size()), -1);
+    for (int i = 0; i < entries.size(); ++i) {
+        const odEntry_t& e = entries[i];
+        // newValue() may subscribe or unsubscribe and so move the hints.
+        const auto h = static_cast<size_t>(i);
+        int hint = h < slotHints.size() ? slotHints[h] : -1;
         unsigned int value = 0;
-        if (mpdo->getMpdoValue(e.index, e.subIndex, value))
+        const bool has = mpdo->getMpdoValue(e.index, e.subIndex, value, hint);
+        if (h < slotHints.size())
+            slotHints[h] = hint;
+        if (has)
             newValue(e.index, e.subIndex, value);
     }
 }

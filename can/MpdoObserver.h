@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QVector>
 
+#include <vector>
+
 class MpdoSubject;
 class Subject;
 
@@ -41,4 +43,7 @@ private:
 
     // Tells whether the client still exists (tests and tools may destroy it first).
     QPointer<Subject> alive;
+    // The client's table slot each entry was last found in, by position in
+    // odEntries; only a hint, checked on every use.
+    std::vector<int> slotHints;
 };

@@ -99,6 +99,18 @@ bool MpdoSubject::getMpdoValue(unsigned int index, unsigned char subIndex, unsig
     return true;
 }
 
+bool MpdoSubject::getMpdoValue(unsigned int index, unsigned char subIndex, unsigned int& value, int& hint) const
+{
+    const bool hit = hint >= 0 && hint < entries.size() && index != 0 && entries[hint].index == index
+        && entries[hint].subIndex == subIndex;
+    if (!hit)
+        hint = findSlot(index, subIndex);
+    if (hint < 0 || !entries[hint].valid)
+        return false;
+    value = entries[hint].value;
+    return true;
+}
+
 void MpdoSubject::fillSlot(int k, unsigned int index, unsigned char subIndex, const QVector<Observer*>& obs)
 {
     mpdoEntry_t& e = entries[k];

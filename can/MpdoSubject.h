@@ -46,6 +46,10 @@ public:
     void clearMpdoEntry(Observer* o, unsigned int index, unsigned char subIndex);
     mpdoEntry_t* getMpdoEntry(unsigned int index, unsigned char subIndex);
     bool getMpdoValue(unsigned int index, unsigned char subIndex, unsigned int& value);
+    // The same, trying the slot in hint first and leaving the entry's slot
+    // there (-1 if none): a caller asking for the same entries on every frame
+    // skips the search of the table.
+    bool getMpdoValue(unsigned int index, unsigned char subIndex, unsigned int& value, int& hint) const;
 
     void syncMpdoList();
     void checkSync();

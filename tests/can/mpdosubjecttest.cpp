@@ -378,6 +378,34 @@ private slots:
         QCOMPARE(sentBytes(), (QVector<QByteArray> {setCmd(1, 0x1000, 2)}));
     }
 
+    void hintedLookupChecksTheSlotItIsGiven()
+    {
+        mpdo->syncMpdoList();
+        Waker a(mpdo);
+        mpdo->setMpdoEntry(&a, 0x6000, 1);
+        mpdo->setMpdoEntry(&a, 0x6001, 1);
+        feed(mpdoFrame(0x6000, 1, 7));
+        feed(mpdoFrame(0x6001, 1, 8));
+        unsigned int v = 0;
+        for (int start : {-1, 0, 1, 19, 20, 1000}) {
+            int hint = start;
+            QVERIFY2(mpdo->getMpdoValue(0x6001, 1, v, hint), qPrintable(QString::number(start)));
+            QCOMPARE(v, 8u);
+            QCOMPARE(hint, 1);
+        }
+        // The slot now holds another entry: the hint is stale, not trusted.
+        mpdo->clearMpdoEntry(&a, 0x6001, 1);
+        mpdo->setMpdoEntry(&a, 0x6002, 1);
+        int hint = 1;
+        QVERIFY(!mpdo->getMpdoValue(0x6001, 1, v, hint));
+        QCOMPARE(hint, -1);
+        hint = 1;
+        QVERIFY(!mpdo->getMpdoValue(0x6002, 1, v, hint));
+        QCOMPARE(hint, 1);
+        hint = 0;
+        QVERIFY(!mpdo->getMpdoValue(0, 0, v, hint));
+    }
+
     void indexZeroNeverMatchesAFreeSlot()
     {
         Waker a(mpdo);
