@@ -4,6 +4,7 @@
 
 FunctionStateObserver::FunctionStateObserver(FunctionStateSubject* s)
     : Observer(s)
+    , functions(s)
 {
     states.fill(FUNCTION_STATE_OK);
 }
@@ -39,7 +40,7 @@ void FunctionStateObserver::triggerUpdate()
 
 void FunctionStateObserver::scan(bool reportAll)
 {
-    auto* s = subject ? dynamic_cast<FunctionStateSubject*>(subject) : nullptr;
+    FunctionStateSubject* s = subject ? functions : nullptr;
     if (!s)
         return;
     for (int i = 0; i < NumberOfFunctions; ++i) {

@@ -24,5 +24,7 @@ public:
 private:
     void scan(bool reportAll);
 
+    // The subject as its own type, so no cast on every notification.
+    FunctionStateSubject* functions;
     std::array<functionState_t, NumberOfFunctions> states;
 };

@@ -4,6 +4,7 @@
 
 HdlObserver::HdlObserver(HdlSubject* s)
     : Observer(s)
+    , hdl(s)
 {
     if (s) {
         level = s->getHdlLevel();
@@ -21,7 +22,7 @@ void HdlObserver::attach()
     if (!subject)
         return;
     subject->attach(this);
-    auto* s = dynamic_cast<HdlSubject*>(subject);
+    HdlSubject* s = hdl;
     if (!s)
         return;
     valid = s->isHdlLoadValid();
@@ -37,7 +38,7 @@ void HdlObserver::detach()
 
 void HdlObserver::update()
 {
-    auto* s = subject ? dynamic_cast<HdlSubject*>(subject) : nullptr;
+    HdlSubject* s = subject ? hdl : nullptr;
     if (!s)
         return;
     const bool nowValid = s->isHdlLoadValid();

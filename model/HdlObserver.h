@@ -21,6 +21,8 @@ public:
     QString getHdlString();
 
 private:
+    // The subject as its own type, so no cast on every notification.
+    HdlSubject* hdl;
     unsigned int level = 0;
     bool valid = false;
 };
