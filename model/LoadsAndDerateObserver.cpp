@@ -2,9 +2,16 @@
 
 #include "model/LoadsAndDerateSubject.h"
 
+#include <cmath>
+
 namespace {
 QString percentText(float value)
 {
+    // Loads and strengths arrive as whole percents; the integer form is the
+    // same text for every whole number below a million, at a fraction of
+    // the cost of the general one.
+    if (value >= 0.0f && value < 1e6f && value == std::floor(value) && !std::signbit(value))
+        return QString::number(static_cast<int>(value)) + QLatin1Char('%');
     return QString::number(value, 'g', 6) + QLatin1Char('%');
 }
 } // namespace

@@ -168,6 +168,9 @@ private slots:
         QCOMPARE(spy.getStrengthString(LoadsAndDerateObserver::flyjib), QStringLiteral("64%"));
         QCOMPARE(spy.getStrength(), QStringLiteral("48%"));
         QCOMPARE(spy.getEvsLoadString(), QStringLiteral("0%"));
+        sendLoads(0x000000FF);
+        flush();
+        QCOMPARE(spy.getLoadString(LoadsAndDerateObserver::crane), QStringLiteral("255%"));
     }
 
     void otherEntriesAreIgnored()
