@@ -1,7 +1,8 @@
 // A realistic controller: the composed display on the crane simulator's
 // demo (loads ramping through derating into the HDL limit and back, a
 // blocked movement, the oil temperature), the controller sending every
-// subscribed entry once per 50 ms cycle (20 entries, 400 frames/s), in real
+// subscribed entry once per 50 ms cycle (up to the table's 20 entries; 12 with
+// the HDL view shown, 240 frames/s), in real
 // time, so the display's own timers, the blink clock and the paced painting
 // run as on the unit. The frames are computed before the run: the figure is
 // the display's share of a core alone, without the simulated crane.
