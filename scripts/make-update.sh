@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
 # Packs the update the PC tool sends to a unit: OUTDIR/update.tar.gz holds the
 # application directory /home/GUI/nordel (the stripped nordel program, the
-# translation table and its encrypted package, and MANIFEST naming product,
-# version, architecture and build), OUTDIR/update.md5 its checksum in the form
-# "md5sum -c" reads.
+# translation table and its encrypted package, the link switch switchlink, and
+# MANIFEST naming product, version, architecture and build and the SHA-256 of
+# every file, signed in MANIFEST.sig), OUTDIR/update.md5 its checksum in the
+# form "md5sum -c" reads, OUTDIR/update-key.pem the public key a unit is
+# provisioned with (/home/GUI/conf/update-key.pem).
 #
-#   scripts/make-update.sh [--arch armhf|host] [--build DIR] OUTDIR
+#   scripts/make-update.sh [--arch armhf|host] [--build DIR] [--key KEY.pem] OUTDIR
+#
+# KEY.pem (or $NORDEL_UPDATE_KEY) is the crane maker's RSA private key in PEM.
+# Without one, a development key pair is made once in BUILD/update-key/; units
+# provisioned with its public key accept only packages of that build folder.
 #
 # The build is reused: build/ for host, build-armhf/ for armhf (configured
 # and built first if missing); only nordel and the translations are brought
@@ -14,12 +20,13 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 
 usage() {
-    echo "usage: $0 [--arch armhf|host] [--build DIR] OUTDIR" >&2
+    echo "usage: $0 [--arch armhf|host] [--build DIR] [--key KEY.pem] OUTDIR" >&2
     exit 2
 }
 
 arch=host
 build=""
+key=${NORDEL_UPDATE_KEY:-}
 out=""
 while [ $# -gt 0 ]; do
     case "$1" in
@@ -27,6 +34,8 @@ while [ $# -gt 0 ]; do
     --arch=*) arch=${1#--arch=}; shift ;;
     --build) [ $# -ge 2 ] || usage; build=$2; shift 2 ;;
     --build=*) build=${1#--build=}; shift ;;
+    --key) [ $# -ge 2 ] || usage; key=$2; shift 2 ;;
+    --key=*) key=${1#--key=}; shift ;;
     -*) usage ;;
     *) [ -z "$out" ] || usage; out=$1; shift ;;
     esac
@@ -78,14 +87,29 @@ host)
     ;;
 *) usage ;;
 esac
-cmake --build "$build" --target nordel translations
+cmake --build "$build" --target nordel translations switchlink
 
+for program in "$build/nordel" "$build/switchlink"; do
+    built_for=$(elf_architecture "$program")
+    if [ "$built_for" != "$arch" ]; then
+        echo "$program is built for $built_for, not $arch" >&2
+        exit 1
+    fi
+done
 program="$build/nordel"
-built_for=$(elf_architecture "$program")
-if [ "$built_for" != "$arch" ]; then
-    echo "$program is built for $built_for, not $arch" >&2
-    exit 1
+
+# RSA with SHA-256: what openssl dgst signs and verifies the same way from
+# OpenSSL 1.0 (the unit's) to 3.x.
+if [ -z "$key" ]; then
+    key="$build/update-key/development-key.pem"
+    if [ ! -f "$key" ]; then
+        mkdir -p "$(dirname "$key")"
+        (umask 077 && openssl genpkey -algorithm RSA -pkeyopt rsa_keygen_bits:3072 -out "$key.part" 2>/dev/null)
+        mv "$key.part" "$key"
+    fi
+    echo "signing with the development key $key" >&2
 fi
+[ -f "$key" ] || { echo "no such key: $key" >&2; exit 1; }
 strip_tool=$(sed -n 's/^CMAKE_STRIP:FILEPATH=//p' "$build/CMakeCache.txt")
 strip_tool=${strip_tool:-strip}
 
@@ -98,17 +122,25 @@ fi
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 "$strip_tool" -o "$stage/nordel" "$program"
+"$strip_tool" -o "$stage/switchlink" "$build/switchlink"
 cp "$here/tools/translations/LumoraTranslations.csv" "$build/translations/LumoraTranslations.tar.gz" "$stage/"
-cat > "$stage/MANIFEST" <<EOF
-product=nordel
-version=${version:-unknown}
-architecture=$arch
-build=$commit $(date -u +%Y-%m-%dT%H:%M:%SZ)
-EOF
-chmod 755 "$stage/nordel"
-chmod 644 "$stage/MANIFEST" "$stage/LumoraTranslations.csv" "$stage/LumoraTranslations.tar.gz"
+files="nordel switchlink LumoraTranslations.csv LumoraTranslations.tar.gz"
+chmod 755 "$stage/nordel" "$stage/switchlink"
+chmod 644 "$stage/LumoraTranslations.csv" "$stage/LumoraTranslations.tar.gz"
+{
+    echo "product=nordel"
+    echo "version=${version:-unknown}"
+    echo "architecture=$arch"
+    echo "build=$commit $(date -u +%Y-%m-%dT%H:%M:%SZ)"
+    # shellcheck disable=SC2086
+    (cd "$stage" && sha256sum $files) | sed 's/^/sha256=/'
+} > "$stage/MANIFEST"
+openssl dgst -sha256 -sign "$key" -out "$stage/MANIFEST.sig" "$stage/MANIFEST"
+chmod 644 "$stage/MANIFEST" "$stage/MANIFEST.sig"
 
 mkdir -p "$out"
-tar -C "$stage" --owner=0 --group=0 -czf "$out/update.tar.gz" MANIFEST nordel LumoraTranslations.csv LumoraTranslations.tar.gz
+# shellcheck disable=SC2086
+tar -C "$stage" --owner=0 --group=0 -czf "$out/update.tar.gz" MANIFEST MANIFEST.sig $files
 (cd "$out" && md5sum update.tar.gz > update.md5)
+openssl pkey -in "$key" -pubout -out "$out/update-key.pem"
 echo "$out/update.tar.gz: nordel ${version:-unknown} for $arch, build $commit ($(wc -c < "$out/update.tar.gz") bytes)"

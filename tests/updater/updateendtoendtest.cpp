@@ -77,8 +77,9 @@ bool run(const QString& program, const QStringList& arguments, const QString& ro
 }
 }
 
-// The update as a unit receives it: packed by make-update.sh from this build,
-// installed by the launcher's real install script into a sandbox device root,
+// The update as a unit receives it: packed and signed by make-update.sh from
+// this build, installed by the launcher's real install script into a sandbox
+// device root provisioned with the build's public key,
 // and the installed program started headless on the simulated crane. What it
 // shows must be the operating screen the display composes in this process
 // from the same crane, checked there by its UI state.
@@ -113,6 +114,11 @@ private slots:
         QVERIFY(QDir().mkpath(update));
         for (const char* name : {"update.tar.gz", "update.md5"})
             QVERIFY(QFile::copy(out + QLatin1Char('/') + QLatin1String(name), update + QLatin1String(name)));
+        // The unit is provisioned with the public key of the build's key pair:
+        // only a package signed with it installs.
+        QVERIFY(QDir().mkpath(box.devicePath(QStringLiteral("/home/GUI/conf"))));
+        QVERIFY(QFile::copy(out + QStringLiteral("/update-key.pem"),
+                            box.devicePath(QStringLiteral("/home/GUI/conf/update-key.pem"))));
         QVERIFY2(run(QStringLiteral("sh"), {box.devicePath(QStringLiteral("/tmp/wifi_updater/installUpdate.sh"))},
                      box.root(), &output, 60000),
                  output.constData());
@@ -122,6 +128,9 @@ private slots:
         QVERIFY(QFileInfo::exists(installed + QStringLiteral("LumoraTranslations.csv")));
         QVERIFY(QFileInfo::exists(installed + QStringLiteral("LumoraTranslations.tar.gz")));
         QVERIFY(TestSandbox::readFile(installed + QStringLiteral("MANIFEST")).contains("product=nordel\n"));
+        QVERIFY(QFileInfo(installed + QStringLiteral("switchlink")).isExecutable());
+        const QByteArray log = TestSandbox::readFile(box.devicePath(QStringLiteral("/home/GUI/update.log")));
+        QVERIFY2(log.count('\n') == 1 && log.contains("\tinstalled\t"), log.constData());
 
         const QString scenarioFile = box.writeFile(box.path() + QStringLiteral("/crane.scn"), scenario());
         const QImage reference = operatingScreen(box, scenarioFile);
