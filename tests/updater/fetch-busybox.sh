@@ -6,7 +6,7 @@
 # The package is fetched with apt-get download and unpacked into DIR, never
 # installed over the machine's tools. Fails loudly when it cannot be had.
 set -eu
-dir=$1
+dir=${1:?usage: fetch-busybox.sh DIR}
 bb=$dir/root/bin/busybox
 if [ ! -x "$bb" ]; then
     rm -rf "$dir/download" "$dir/root"
@@ -17,7 +17,7 @@ fi
 "$bb" true
 ssl=$(command -v openssl) || { echo "openssl is needed beside BusyBox" >&2; exit 1; }
 for profile in busybox busybox-old; do
-    rm -rf "$dir/$profile"
+    rm -rf "${dir:?}/$profile"
     mkdir -p "$dir/$profile"
     for applet in $("$bb" --list); do
         ln -s "$bb" "$dir/$profile/$applet"
