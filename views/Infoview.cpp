@@ -1,5 +1,6 @@
 #include "views/Infoview.h"
 
+#include "app/ApplicationStartup.h"
 #include "model/LanguageSubject.h"
 #include "ui/WidgetUpdate.h"
 
