@@ -119,7 +119,7 @@ void SimulatorBackend::screenshot(const QString& name)
     const QString path = QDir(m_screenshotDir).filePath(name + QStringLiteral(".png"));
     bool ok = false;
     if (view && QDir().mkpath(m_screenshotDir))
-        ok = view->grab().save(path, "PNG");
+        ok = VirtualHandheld::saveViewScreenshot(view, path);
     if (!ok)
         std::fprintf(stderr, "crane simulator: cannot write %s\n", qPrintable(path));
     emit screenshotSaved(path, ok);
@@ -128,5 +128,5 @@ void SimulatorBackend::screenshot(const QString& name)
 void SimulatorBackend::scenarioFinished()
 {
     if (m_quitAtEnd)
-        QCoreApplication::exit(0);
+        VirtualHandheld::endRun();
 }
