@@ -382,16 +382,6 @@ void VirtualHandheld::settle()
         QCoreApplication::sendPostedEvents();
 }
 
-bool VirtualHandheld::saveViewScreenshot(QWidget* view, const QString& path)
-{
-    if (!view)
-        return false;
-    if (started && started->m_view == view)
-        return started->saveScreenshot(path);
-    settle();
-    return view->grab().save(path, "PNG");
-}
-
 void VirtualHandheld::takeScreenshotAtEndOfRun()
 {
     screenshotAtEnd = true;

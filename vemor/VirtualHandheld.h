@@ -59,9 +59,6 @@ public:
     // paint comes after. A picture taken then shows the screen as the next
     // paint draws it.
     static void settle();
-    // A picture of the application's view: by the stand-in that frames it,
-    // if one does (saveScreenshot()), else drawn anew once settled.
-    static bool saveViewScreenshot(QWidget* view, const QString& path);
 
     // The run ends by itself (a replay, or a scenario that does not loop,
     // with --quit-at-end): a screenshot asked for on the command line is
