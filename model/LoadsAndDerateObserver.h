@@ -37,6 +37,9 @@ public:
     QString getStrengthString(loadOrStrengthType_t type);
     QString getStrength();
     QString getEvsLoadString();
+    // Validity of the cached loads and strengths (the texts show "-" while not).
+    bool isLoadValid() const { return loadValid; }
+    bool isStrengthValid() const { return strengthValid; }
 
     void updateAllLoads();
     void updateAllStrengths();

@@ -3,7 +3,7 @@
 # skipping the ones already there.
 set -euo pipefail
 packages=(cmake ninja-build g++ ccache qtbase5-dev qtbase5-dev-tools libqt5svg5-dev
-          fonts-dejavu-core xvfb xauth openssl tar imagemagick clang libclang-rt-14-dev)
+          fonts-dejavu-core fonts-dejavu-extra xvfb xauth openssl tar imagemagick clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

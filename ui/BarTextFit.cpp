@@ -1,5 +1,7 @@
 #include "ui/BarTextFit.h"
 
+#include "app/ApplicationStartup.h"
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QProgressBar>
@@ -91,11 +93,16 @@ void BarTextFit::fitNow(QProgressBar* bar)
         return;
     fittedShape = shape;
     fittedRoom = room;
+    const bool condensed = font.family() == QLatin1String(ApplicationStartup::CondensedFamily);
+    if (!condensed)
+        normalFamily = font.family();
     // Unset stretch draws at the normal width.
-    const int current = font.stretch() == QFont::AnyStretch ? 100 : font.stretch();
+    const int current = condensed ? font.stretch() : font.stretch() == QFont::AnyStretch ? 100 : font.stretch();
     // A value moving across a bound changes the shape back and forth ("0%",
     // "00%", "000%"): each shape is measured once for a room and a font.
     QFont normal = font;
+    if (condensed)
+        normal.setFamily(normalFamily);
     if (current != 100)
         normal.setStretch(100);
     if (room != stretchesRoom || normal != stretchesFont || stretches.size() >= MaxRememberedShapes) {
@@ -107,24 +114,32 @@ void BarTextFit::fitNow(QProgressBar* bar)
     const int stretch = known != stretches.constEnd() ? *known : fittingStretch(text, normal);
     if (known == stretches.constEnd())
         stretches.insert(shape, stretch);
-    if (current != stretch) {
-        font.setStretch(stretch);
-        bar->setFont(font);
-    }
+    if (current != stretch)
+        bar->setFont(stretch == 100 ? normal : narrowed(normal, stretch));
     fittedFont = bar->font();
 }
 
-int BarTextFit::fittingStretch(const QString& text, QFont font) const
+QFont BarTextFit::narrowed(QFont normal, int stretch)
 {
-    const int width = QFontMetrics(font).horizontalAdvance(text);
+    normal.setFamily(QString::fromLatin1(ApplicationStartup::CondensedFamily));
+    normal.setStretch(stretch);
+    return normal;
+}
+
+int BarTextFit::fittingStretch(const QString& text, const QFont& normal) const
+{
+    const int width = QFontMetrics(normal).horizontalAdvance(text);
     if (width <= room || room <= 0)
         return 100;
+    // The condensed face as it is drawn, before any stretching of its own.
+    int stretch = ApplicationStartup::CondensedStretch;
+    if (QFontMetrics(narrowed(normal, stretch)).horizontalAdvance(text) <= room)
+        return stretch;
     // Metrics of a synthesised stretch round per glyph: step down until the
     // text fits.
-    int stretch = qMax(NarrowestStretch, room * 100 / width);
-    font.setStretch(stretch);
-    while (stretch > NarrowestStretch && QFontMetrics(font).horizontalAdvance(text) > room)
-        font.setStretch(--stretch);
+    stretch = qBound(NarrowestStretch, room * 100 / width, stretch - 1);
+    while (stretch > NarrowestStretch && QFontMetrics(narrowed(normal, stretch)).horizontalAdvance(text) > room)
+        --stretch;
     return stretch;
 }
 

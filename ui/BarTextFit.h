@@ -10,8 +10,9 @@
 class QProgressBar;
 
 // Keeps the text of a progress bar whole inside its frame: a text wider than
-// the bar (a long language in a third of the view) is drawn condensed, at
-// the same height, rather than cut at both ends. The style sheet and the
+// the bar (a long language in a third of the view) is drawn in the embedded
+// condensed face, and stretched narrower still only if that is not enough, at
+// the same height and weight, rather than cut at both ends. The style sheet and the
 // format stay as they are, so colours and texts do not change. Watches the
 // bar's size; call fit() after changing its format.
 class BarTextFit : public QObject {
@@ -20,6 +21,10 @@ public:
     static constexpr int Clearance = 2;
     // Narrowest the text is drawn, in percent of its normal width.
     static constexpr int NarrowestStretch = 60;
+
+    // The font that draws a text at stretch percent of the normal font's
+    // width (below 100: the condensed face).
+    static QFont narrowed(QFont normal, int stretch);
 
     // Watches the bar (owned by it) and fits its text now.
     static void watch(QProgressBar* bar);
@@ -32,8 +37,8 @@ protected:
 private:
     using QObject::QObject;
     void fitNow(QProgressBar* bar);
-    // The stretch at which text fits the room, from font at its normal width.
-    int fittingStretch(const QString& text, QFont font) const;
+    // The stretch at which text fits the room, from the normal font.
+    int fittingStretch(const QString& text, const QFont& normal) const;
 
     static constexpr int MaxRememberedShapes = 16;
 
@@ -46,6 +51,8 @@ private:
     QHash<QString, int> stretches;
     QFont stretchesFont;
     int stretchesRoom = INT_MIN;
+    // The bar's own family, to go back to when a text fits again.
+    QString normalFamily;
     int fittedWidth = -1;
     int room = 0;
 };

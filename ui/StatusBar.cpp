@@ -1,6 +1,7 @@
 #include "StatusBar.h"
 
 #include "ui/Icon.h"
+#include "ui/InvalidLook.h"
 #include "ui/StyleSheets.h"
 
 #include "ui_statusBar.h"
@@ -43,6 +44,8 @@ StatusBar::StatusBar(RcLinkSubject* rcLink, BatterySubject* battery, InfocenterI
     , chargingTimer(new QTimer(this))
 {
     ui->setupUi(this);
+    for (QProgressBar* bar : {ui->progressBar_radio, ui->progressBar_battery, ui->progressBar_epto})
+        InvalidLook::watch(bar);
     ui->label_Clock->setContentsMargins(0, 0, 2, 0);
     chargingTimer->setSingleShot(true);
     connect(chargingTimer, &QTimer::timeout, this, &StatusBar::updateChargingAnimation);

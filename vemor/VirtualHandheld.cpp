@@ -37,6 +37,10 @@ QString keyLabel(int key)
     return QStringLiteral("%1\nF%1").arg(key + 1);
 }
 
+// The stand-in that started with a command line (one per program).
+VirtualHandheld* started = nullptr;
+bool screenshotAtEnd = false;
+
 QLabel* caption(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
@@ -199,6 +203,8 @@ VirtualHandheld::VirtualHandheld(View* view, QWidget* parent)
 
 VirtualHandheld::~VirtualHandheld()
 {
+    if (started == this)
+        started = nullptr;
     qApp->removeEventFilter(this);
     // The view belongs to the platform's configuration, not to the window.
     if (m_view && m_view->parentWidget())
@@ -368,9 +374,41 @@ bool VirtualHandheld::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
+void VirtualHandheld::settle()
+{
+    // A layout that resizes a widget can ask for another one below it: a
+    // few rounds reach the bottom of any screen of the display.
+    for (int round = 0; round < 8; ++round)
+        QCoreApplication::sendPostedEvents();
+}
+
+void VirtualHandheld::takeScreenshotAtEndOfRun()
+{
+    screenshotAtEnd = true;
+}
+
+void VirtualHandheld::endRun()
+{
+    if (started && !started->m_pendingScreenshot.isEmpty())
+        started->finishWithScreenshot();
+    else
+        QCoreApplication::exit(0);
+}
+
+void VirtualHandheld::finishWithScreenshot()
+{
+    const QString file = m_pendingScreenshot;
+    m_pendingScreenshot.clear();
+    const bool ok = saveScreenshot(file);
+    if (!ok)
+        std::fprintf(stderr, "virtual handheld: cannot write %s\n", qPrintable(file));
+    QCoreApplication::exit(ok ? 0 : 1);
+}
+
 bool VirtualHandheld::saveScreenshot(const QString& path) const
 {
     QWidget* target = m_view ? static_cast<QWidget*>(m_view) : m_screen;
+    settle();
     // The application may hold a paint back until the display's next frame;
     // a picture of the screen must show the state as it is now.
     if (QObject* pacer = target->findChild<QObject*>(QStringLiteral("paintPacer")))
@@ -404,16 +442,19 @@ void VirtualHandheld::start(const Options& options)
         std::fprintf(stderr, "virtual handheld: cannot write %s\n", qPrintable(options.candumpLog));
 
     show();
+    started = this;
 
     if (!options.screenshotFile.isEmpty()) {
-        const int delay = options.quitAfterMs >= 0 ? options.quitAfterMs : DefaultScreenshotDelayMs;
-        const QString file = options.screenshotFile;
-        QTimer::singleShot(delay, this, [this, file] {
-            const bool ok = saveScreenshot(file);
-            if (!ok)
-                std::fprintf(stderr, "virtual handheld: cannot write %s\n", qPrintable(file));
-            QCoreApplication::exit(ok ? 0 : 1);
-        });
+        m_pendingScreenshot = options.screenshotFile;
+        // A run that ends by itself takes its picture at the end, unless a
+        // time was asked for; whichever comes first writes it.
+        if (!screenshotAtEnd || options.quitAfterMs >= 0) {
+            const int delay = options.quitAfterMs >= 0 ? options.quitAfterMs : DefaultScreenshotDelayMs;
+            QTimer::singleShot(delay, this, [this] {
+                if (!m_pendingScreenshot.isEmpty())
+                    finishWithScreenshot();
+            });
+        }
     } else if (options.quitAfterMs >= 0) {
         QTimer::singleShot(options.quitAfterMs, qApp, [] { QCoreApplication::exit(0); });
     }

@@ -49,8 +49,24 @@ public:
     void start();
     void start(const Options& options);
 
-    // Writes the view as it is now to a PNG file.
+    // Writes the view as it is now to a PNG file, once the layouts and styles
+    // still pending have been done, as the display's next paint shows it.
     bool saveScreenshot(const QString& path) const;
+
+    // Runs what already waits in the event queue, timers not included: the
+    // layouts, polishing and showing of a screen change made in this pass
+    // (its texts are laid out in the next), and the notifications every
+    // paint comes after. A picture taken then shows the screen as the next
+    // paint draws it.
+    static void settle();
+
+    // The run ends by itself (a replay, or a scenario that does not loop,
+    // with --quit-at-end): a screenshot asked for on the command line is
+    // taken at its end rather than after a delay. Call before start().
+    static void takeScreenshotAtEndOfRun();
+    // The run has ended: writes the screenshot still asked for, then quits,
+    // with status 1 and a message if it could not be written.
+    static void endRun();
 
     QWidget* screen() const { return m_screen; }
 
@@ -58,6 +74,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Writes the command line's screenshot and quits: 0, or 1 if it failed.
+    void finishWithScreenshot();
     void setSoftKey(int key, bool pressed);
     void showLed(int led, int colour);
     void applyLeds();
@@ -68,6 +86,8 @@ private:
 
     View* m_view;
     QWidget* m_screen = nullptr;
+    // The command line's screenshot, until it is written.
+    QString m_pendingScreenshot;
     std::array<QPushButton*, SoftKeyCount> m_softKeys {};
     std::array<QLabel*, 5> m_leds {};
     // Colour each LED is to show, and the one its label shows (-1: none yet).

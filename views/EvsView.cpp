@@ -1,6 +1,7 @@
 #include "views/EvsView.h"
 
 #include "model/LanguageSubject.h"
+#include "ui/InvalidLook.h"
 #include "ui/StyleSheets.h"
 #include "ui/WidgetUpdate.h"
 
@@ -40,6 +41,7 @@ EvsView::EvsView(EvsSubject* evs, UiGenerationSubject* uiGeneration, QWidget* pa
     , ui(new Ui::evsview)
 {
     ui->setupUi(this);
+    InvalidLook::apply(this);
     truckFront = QPixmap(QStringLiteral(":/images/Lastbil_forfra_100x100.png"));
     truckSide = QPixmap(QStringLiteral(":/images/truck-side_226x100.png"));
     if (LanguageSubject::languageSupport)
@@ -101,6 +103,9 @@ void EvsView::evsXpctChanged(float percent, bool valid)
 {
     const float limited = limitPercent(percent);
     setXprogressbar(static_cast<int>(limited));
+    // The bars keep following the value, in grey while it is invalid.
+    ui->progressBar_Xminus->setEnabled(valid);
+    ui->progressBar_Xplus->setEnabled(valid);
     rotateTruckFront(limited * 0.1f);
     ui->label_xIcon->setEnabled(valid);
     ui->label_x->setEnabled(valid);
@@ -111,6 +116,8 @@ void EvsView::evsYpctChanged(float percent, bool valid)
 {
     const float limited = limitPercent(percent);
     setYprogressbar(static_cast<int>(limited));
+    ui->progressBar_Yminus->setEnabled(valid);
+    ui->progressBar_Yplus->setEnabled(valid);
     rotateTruckSide(limited * 0.1f);
     ui->label_yIcon->setEnabled(valid);
     ui->label_y->setEnabled(valid);

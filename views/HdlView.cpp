@@ -9,6 +9,7 @@
 #include "model/UiGenerationObserver.h"
 #include "model/WinchAvailableObserver.h"
 #include "ui/BarTextFit.h"
+#include "ui/InvalidLook.h"
 #include "ui/StyleSheets.h"
 #include "ui/WidgetUpdate.h"
 #include "ui_HdlView.h"
@@ -210,8 +211,10 @@ HdlView::HdlView(WinchAvailableSubject* winchAvailable, FlyjibAvailableSubject* 
                                             regenAvailable, regenMode, uiGeneration, language);
     ui->setupUi(this);
     for (QProgressBar* bar : {ui->progressBar_CraneLoad, ui->progressBar_FlydibLoad, ui->progressBar_WinchLoad,
-                              ui->progressBar_CraneDerate, ui->progressBar_FlyjibDerate, ui->progressBar_WinchDerate})
+                              ui->progressBar_CraneDerate, ui->progressBar_FlyjibDerate, ui->progressBar_WinchDerate}) {
         BarTextFit::watch(bar);
+        InvalidLook::watch(bar);
+    }
     title = observers->language.getText(TitleText);
     icon = observers->uiGeneration.getIcon(ICON_CRANE);
 
@@ -371,8 +374,9 @@ void HdlView::setStrengthProgressbarValue(QProgressBar* bar, int value, QString 
     bar->setValue(value > 100 ? 100 : value);
 }
 
-void HdlView::craneLoadChanged(float load, bool)
+void HdlView::craneLoadChanged(float load, bool valid)
 {
+    ui->progressBar_CraneLoad->setEnabled(valid);
     const bool beside = flyjibAttached || winchAttached;
     setLoadProgressbarValue(ui->progressBar_CraneLoad, static_cast<int>(load),
                             QString::fromLatin1(beside ? CraneLoadBeside : CraneLoadAlone),
@@ -380,21 +384,24 @@ void HdlView::craneLoadChanged(float load, bool)
                                     observers->loads.getLoadString(LoadsAndDerateObserver::crane)));
 }
 
-void HdlView::flyjibLoadChanged(float load, bool)
+void HdlView::flyjibLoadChanged(float load, bool valid)
 {
+    ui->progressBar_FlydibLoad->setEnabled(valid);
     setLoadProgressbarValue(ui->progressBar_FlydibLoad, static_cast<int>(load),
                             QString::fromLatin1(winchAttached ? MiddleLoad : RightLoad),
                             barText(FlyjibLoadText, observers->loads.getLoadString(LoadsAndDerateObserver::flyjib)));
 }
 
-void HdlView::winchLoadChanged(float load, bool)
+void HdlView::winchLoadChanged(float load, bool valid)
 {
+    ui->progressBar_WinchLoad->setEnabled(valid);
     setLoadProgressbarValue(ui->progressBar_WinchLoad, static_cast<int>(load), QString::fromLatin1(RightLoad),
                             barText(WinchLoadText, observers->loads.getLoadString(LoadsAndDerateObserver::winch)));
 }
 
 void HdlView::craneStrengthChanged(float strength)
 {
+    ui->progressBar_CraneDerate->setEnabled(observers->loads.isStrengthValid());
     const bool beside = flyjibAttached || winchAttached;
     setStrengthProgressbarValue(
         ui->progressBar_CraneDerate, static_cast<int>(strength),
@@ -404,6 +411,7 @@ void HdlView::craneStrengthChanged(float strength)
 
 void HdlView::flyjibStrengthChanged(float strength)
 {
+    ui->progressBar_FlyjibDerate->setEnabled(observers->loads.isStrengthValid());
     setStrengthProgressbarValue(
         ui->progressBar_FlyjibDerate, static_cast<int>(strength),
         QString::fromLatin1(winchAttached ? MiddleStrength : RightStrength),
@@ -412,6 +420,7 @@ void HdlView::flyjibStrengthChanged(float strength)
 
 void HdlView::winchStrengthChanged(float strength)
 {
+    ui->progressBar_WinchDerate->setEnabled(observers->loads.isStrengthValid());
     setStrengthProgressbarValue(
         ui->progressBar_WinchDerate, static_cast<int>(strength), QString::fromLatin1(RightStrength),
         barText(StrengthText, observers->loads.getStrengthString(LoadsAndDerateObserver::winch)));

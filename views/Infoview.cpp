@@ -1,5 +1,6 @@
 #include "views/Infoview.h"
 
+#include "app/ApplicationStartup.h"
 #include "model/LanguageSubject.h"
 #include "ui/WidgetUpdate.h"
 
@@ -18,10 +19,12 @@ const char* const InactiveStyle = "background-color: rgb(180,180,180); font: 10p
 
 // Twenty input numbers, or eight lever values down to "-100", share one row
 // of the narrow view in the embedded bold face: draw the digits narrower (the
-// same height) so neighbours stay apart and every number is whole.
+// same height) so neighbours stay apart and every number is whole. The
+// condensed face keeps the strokes as bold as the rest of the page.
 void setDigitsCloser(QLabel* label)
 {
     QFont narrow = label->font();
+    narrow.setFamily(QString::fromLatin1(ApplicationStartup::CondensedFamily));
     narrow.setStretch(QFont::Condensed);
     label->setFont(narrow);
 }

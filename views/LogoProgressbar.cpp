@@ -1,5 +1,6 @@
 #include "views/LogoProgressbar.h"
 
+#include "ui/InvalidLook.h"
 #include "ui/StyleSheets.h"
 #include "ui/WidgetUpdate.h"
 #include "ui_LogoProgressbar.h"
@@ -29,6 +30,7 @@ LogoProgressbar::LogoProgressbar(QWidget* parent)
     ui->setupUi(this);
     ui->label_value->setMinimumWidth(valueColumnWidth(ui->label_value->font()));
     ui->label_icon->setPixmap(QPixmap(QStringLiteral(":/images/error_white.png")));
+    InvalidLook::apply(this);
     QColor good(QStringLiteral("#008000"));
     QColor caution(QStringLiteral("#FFFF00"));
     QColor alarm(QStringLiteral("#FF0000"));

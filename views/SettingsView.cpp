@@ -6,6 +6,7 @@
 
 #include "ui_SettingsView.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QScrollArea>
@@ -34,6 +35,8 @@ const QString OrdinalF = QStringLiteral("\u00BA") + QLatin1Char('F');
 const QString Ordinal = QStringLiteral("\u00BA");
 
 constexpr int ScrollMargin = 50;
+// The form's margin around the lists.
+constexpr int FormMargin = 3;
 constexpr int NoticesScrollStep = 80;
 // Hardware soft keys 4 to 7 are the right side menu's buttons 3 to 0.
 constexpr unsigned int FirstRightKey = 4;
@@ -136,6 +139,32 @@ void SettingsView::onSuspend()
     LicenseObserver::detach();
     ClockObserver::detach();
     ServiceObserver::detach();
+}
+
+bool SettingsView::event(QEvent* event)
+{
+    const bool handled = CenterView::event(event);
+    if (event->type() == QEvent::Resize || event->type() == QEvent::Move || event->type() == QEvent::Show)
+        keepListsOnScreen();
+    return handled;
+}
+
+void SettingsView::keepListsOnScreen()
+{
+    // The part of the view its ancestors up to the window leave in sight.
+    QRect shown = rect();
+    QPoint offset;
+    for (const QWidget* w = this; !w->isWindow() && w->parentWidget(); w = w->parentWidget()) {
+        offset += w->pos();
+        shown &= w->parentWidget()->rect().translated(-offset);
+    }
+    if (shown.isEmpty())
+        return;
+    QLayout* outer = layout();
+    const QMargins m = outer->contentsMargins();
+    const int bottom = qMax(FormMargin, height() - 1 - shown.bottom());
+    if (m.bottom() != bottom)
+        outer->setContentsMargins(m.left(), m.top(), m.right(), bottom);
 }
 
 // --- Menu building

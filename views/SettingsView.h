@@ -96,7 +96,14 @@ public:
     MenuLine* menuLine(menuPoint_t id) const;
     int numberOfMenuLines() const { return menuLines.size(); }
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
+    // The view may be taller than the room it is given (its least height is
+    // more than the operating screen leaves it): its lists end where the
+    // screen does, so every line can be scrolled into sight.
+    void keepListsOnScreen();
     void menuSelected(SettingsView::selectButton_t sel);
     void menuUpPushed();
     void menuDownPushed();

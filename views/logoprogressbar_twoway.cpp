@@ -1,5 +1,6 @@
 #include "views/logoprogressbar_twoway.h"
 
+#include "ui/InvalidLook.h"
 #include "ui/StyleSheets.h"
 #include "ui/WidgetUpdate.h"
 #include "views/LogoProgressbar.h"
@@ -22,6 +23,7 @@ logoprogressbar_twoway::logoprogressbar_twoway(QWidget* parent)
     ui->setupUi(this);
     ui->label_value->setMinimumWidth(LogoProgressbar::valueColumnWidth(ui->label_value->font()));
     ui->label_icon->setPixmap(QPixmap(QStringLiteral(":/images/error_white.png")));
+    InvalidLook::apply(this);
     setValue(0);
     setText(QStringLiteral("-"));
 }

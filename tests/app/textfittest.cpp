@@ -14,7 +14,9 @@
 #include "ui/CenterView.h"
 #include "ui/EvsIIINotification.h"
 #include "ui/MainWidget.h"
+#include "ui/MenuLine.h"
 #include "ui/ModeWidget.h"
+#include "ui/StyleSheets.h"
 #include "views/Infoview.h"
 #include "views/SettingsView.h"
 
@@ -26,12 +28,14 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QProgressBar>
+#include <QScrollArea>
 #include <QStyleOptionProgressBar>
 #include <QTextDocument>
 #include <QVBoxLayout>
 #include <QtTest>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -272,7 +276,50 @@ private:
     // A centre view in the place the mode widget gives it: chosen from the
     // menu, or, for a view the menu does not offer in this mode, put in the
     // same place with the menu's view hidden.
-    void checkView(centerViewType_t type, const QString& name, void (*fill)(CenterView*) = nullptr)
+    // Where a label draws its one line of text, in w's coordinates.
+    static QRect textRect(const QLabel* l, const QWidget* w)
+    {
+        const QRect room = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
+        const QFontMetrics fm(l->font());
+        QRect r = l->style()->itemTextRect(fm, room, int(l->alignment()), true, l->text());
+        r.setWidth(fm.horizontalAdvance(l->text()));
+        return QRect(l->mapTo(w, r.topLeft()), r.size());
+    }
+
+    // Every line of the settings list that shows in its viewport: title and
+    // value apart by a clear gap, both whole, the line within the viewport;
+    // the selected line shows whole on the screen.
+    void checkMenuLines(QWidget* view, const QString& name)
+    {
+        scene = name;
+        auto* area = view->findChild<QScrollArea*>(QStringLiteral("scrollArea"));
+        QVERIFY(area);
+        QWidget* port = area->viewport();
+        // What of the viewport the screen shows (a view taller than the
+        // room beside the menus is cut at the bottom).
+        const QRect shown = QRect(port->mapTo(VemorToQt::intance, QPoint(0, 0)), port->size())
+                                .intersected(VemorToQt::intance->rect());
+        for (MenuLine* line : view->findChildren<MenuLine*>()) {
+            const QRect onPort(line->mapTo(port, QPoint(0, 0)), line->size());
+            if (!line->isVisible() || !onPort.intersects(port->rect()))
+                continue;
+            QLabel* title = line->getTitleLabel();
+            QLabel* value = line->getSettingsLabel();
+            const QRect t = textRect(title, line);
+            const QRect v = textRect(value, line);
+            if (!title->text().isEmpty() && !value->text().isEmpty() && v.left() - t.right() - 1 < MenuLine::CaptionGap)
+                misfit(line, title->text() + QLatin1Char('|') + value->text(),
+                       QStringLiteral("title and value %1 px apart").arg(v.left() - t.right() - 1));
+            if (onPort.right() > port->rect().right())
+                misfit(line, title->text(), QStringLiteral("line wider than the list"));
+            const bool selected = line->styleSheet() == QLatin1String(STYLE_SELECTED);
+            const QRect onScreen(line->mapTo(VemorToQt::intance, QPoint(0, 0)), line->size());
+            if (selected && !shown.contains(onScreen))
+                misfit(line, title->text(), QStringLiteral("selected, not whole on the screen"));
+        }
+    }
+
+    void checkView(centerViewType_t type, const QString& name, std::function<void(CenterView*)> fill = nullptr)
     {
         ModeWidget* mw = modeWidget();
         CenterView* view = nullptr;
@@ -387,10 +434,23 @@ private slots:
             }
             QVERIFY2(barStarts.size() == 1, "the overview's bars do not start in one line");
         });
-        checkView(SETTINGS_VIEW, QStringLiteral("settings"), [](CenterView* v) {
+        checkView(SETTINGS_VIEW, QStringLiteral("settings"), [this](CenterView* v) {
             auto* s = static_cast<SettingsView*>(v);
             s->backlightAutoChanged(false);
             s->backlightStrengthChanged(100);
+            // Down the whole list and up again, as an operator scrolls it:
+            // each line selected in turn, the others around it as shown.
+            const int lines = s->numberOfMenuLines();
+            for (int step = 0; step < 2 * lines; ++step) {
+                const unsigned int key = step < lines ? 6 : 7;
+                if (step > 0) {
+                    s->buttonPressed(key);
+                    s->buttonReleased(key);
+                }
+                const QString at = QStringLiteral("settings, line %1 selected").arg(s->getSelectedIndex());
+                checkScreen(at);
+                checkMenuLines(s, at);
+            }
         });
         checkView(STABILIZE_VIEW, QStringLiteral("stabilize view"));
         checkView(INFO_VIEW, QStringLiteral("info view"), [](CenterView* v) {

@@ -87,6 +87,50 @@ private slots:
         bar.show();
         QCOMPARE(bar.font().stretch(), int(BarTextFit::NarrowestStretch));
     }
+
+    // Narrowing takes the embedded condensed bold face as it is first, and
+    // stretches it only where even that is too wide; it never falls back to
+    // another face or a lighter weight.
+    void condensedFaceComesBeforeStretching_data()
+    {
+        QTest::addColumn<int>("spare");
+        QTest::addColumn<bool>("condensed");
+        QTest::addColumn<bool>("stretched");
+        QTest::newRow("fits as it is") << 0 << false << false;
+        QTest::newRow("a pixel short") << -1 << true << false;
+        QTest::newRow("fits the condensed face") << -8 << true << false;
+        QTest::newRow("needs stretching") << -30 << true << true;
+    }
+
+    void condensedFaceComesBeforeStretching()
+    {
+        QFETCH(int, spare);
+        QFETCH(bool, condensed);
+        QFETCH(bool, stretched);
+        const QString text = QStringLiteral("Kraftreserve: 100%");
+        QProgressBar bar;
+        bar.setStyleSheet(QStringLiteral(PROGRESSBAR_GREEN));
+        bar.setValue(100);
+        bar.setFormat(text);
+        bar.resize(400, 18);
+        bar.show();
+        // Room for the text as the normal face draws it, give or take.
+        const int frame = bar.width() - room(&bar) + 2 * BarTextFit::Clearance;
+        bar.resize(frame + QFontMetrics(bar.font()).horizontalAdvance(text) + spare, 18);
+        BarTextFit::watch(&bar);
+
+        const QFontInfo shown(bar.font());
+        QCOMPARE(shown.family() == QLatin1String(ApplicationStartup::CondensedFamily), condensed);
+        QCOMPARE(shown.styleName(), QStringLiteral("Bold"));
+        if (condensed)
+            QCOMPARE(bar.font().stretch() < ApplicationStartup::CondensedStretch, stretched);
+        QVERIFY(textWidth(&bar) + 2 * BarTextFit::Clearance <= room(&bar));
+
+        // Room again: back to the normal face.
+        bar.resize(400, 18);
+        QCOMPARE(QFontInfo(bar.font()).family(), QString::fromLatin1(ApplicationStartup::EmbeddedFamily));
+        QVERIFY(normalWidth(&bar));
+    }
 };
 
 QTEST_MAIN(BarTextFitTest)

@@ -1,3 +1,4 @@
+#include "app/ApplicationStartup.h"
 #include "ui/MenuLine.h"
 #include "ui/SideMenu.h"
 #include "ui/StyleSheets.h"
@@ -11,6 +12,8 @@
 class SideMenuTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { QVERIFY(ApplicationStartup::loadResourcesAndFont()); }
+
     void stylePriorities_data()
     {
         QTest::addColumn<bool>("active");
@@ -135,6 +138,41 @@ private slots:
         MenuLine withSetting(QStringLiteral("On"), nullptr);
         QCOMPARE(withSetting.getSettingsText(), QStringLiteral("On"));
         QCOMPARE(withSetting.getTitleLabel()->text(), QStringLiteral("imenuItemName"));
+    }
+
+    // The value is always whole, a clear gap after the title; a title too
+    // long for the rest of the line narrows, selected or not.
+    void menuLineTitleNarrowsBeforeItRunsIntoItsValue_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("selected");
+        QTest::addColumn<bool>("condensed");
+        QTest::newRow("room") << 600 << false << false;
+        QTest::newRow("room, selected") << 600 << true << false;
+        QTest::newRow("narrow") << 300 << false << true;
+        QTest::newRow("narrow, selected") << 300 << true << true;
+    }
+
+    void menuLineTitleNarrowsBeforeItRunsIntoItsValue()
+    {
+        QFETCH(int, width);
+        QFETCH(bool, selected);
+        QFETCH(bool, condensed);
+        QWidget list;
+        MenuLine line(QStringLiteral("120"), &list);
+        line.setTitleText(QStringLiteral("Stunden bis zur n\u00E4chsten Wartung"));
+        line.setSelected(selected);
+        line.resize(width, 24);
+        list.show();
+        QCoreApplication::sendPostedEvents();
+        QLabel* title = line.getTitleLabel();
+        QLabel* value = line.getSettingsLabel();
+        QCOMPARE(title->font().family() == QLatin1String(ApplicationStartup::CondensedFamily), condensed);
+        const int titleEnd = title->x() + title->contentsRect().left()
+            + QFontMetrics(title->font()).horizontalAdvance(title->text());
+        QVERIFY2(value->x() - titleEnd >= MenuLine::CaptionGap, qPrintable(QString::number(value->x() - titleEnd)));
+        QVERIFY(value->width() >= QFontMetrics(value->font()).horizontalAdvance(value->text()));
+        QVERIFY(value->geometry().right() < line.width());
     }
 };
 

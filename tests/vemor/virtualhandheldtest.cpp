@@ -5,6 +5,8 @@
 #include "ui/PaintPacer.h"
 
 #include <QCheckBox>
+#include <QFile>
+#include <QVBoxLayout>
 #include <QImage>
 #include <QLabel>
 #include <QProcess>
@@ -23,6 +25,9 @@ private slots:
     void controlsDrivePlatform();
     void screenshotOfRealBinary();
     void screenshotPaintsWhatIsHeldBack();
+    void screenshotWaitsForPendingLayout();
+    void screenshotAtTheEndOfAShortRun_data();
+    void screenshotAtTheEndOfAShortRun();
 };
 
 void VirtualHandheldTest::options_data()
@@ -265,4 +270,85 @@ void VirtualHandheldTest::screenshotPaintsWhatIsHeldBack()
     QVERIFY(!pacer->isPending());
     const QImage image(shot);
     QCOMPARE(image.pixelColor(10, 10), QColor(0, 0, 255));
+}
+
+void VirtualHandheldTest::screenshotWaitsForPendingLayout()
+{
+    TestSandbox sandbox;
+    QVERIFY(sandbox.isValid());
+    View view;
+    auto* layout = new QVBoxLayout(&view);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* top = new QLabel(&view);
+    top->setFixedHeight(100);
+    layout->addWidget(top);
+    layout->addStretch();
+    VirtualHandheld handheld(&view);
+    handheld.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&handheld));
+
+    // A screen change in this very pass: the new part is shown and laid
+    // out only by events still waiting.
+    auto* added = new QLabel(&view);
+    added->setAutoFillBackground(true);
+    QPalette p = added->palette();
+    p.setColor(QPalette::Window, QColor(0, 0, 255));
+    added->setPalette(p);
+    added->setFixedHeight(50);
+    layout->insertWidget(1, added);
+    const QString shot = sandbox.path() + QStringLiteral("/layout.png");
+    QVERIFY(handheld.saveScreenshot(shot));
+    const QImage image(shot);
+    QCOMPARE(image.pixelColor(10, 120), QColor(0, 0, 255));
+}
+
+void VirtualHandheldTest::screenshotAtTheEndOfAShortRun_data()
+{
+    QTest::addColumn<QString>("shot");
+    QTest::addColumn<int>("status");
+    QTest::newRow("written at the end") << QStringLiteral("end.png") << 0;
+    QTest::newRow("folder missing: status 1") << QStringLiteral("missing/end.png") << 1;
+}
+
+// A run that ends before the default screenshot delay still writes its
+// picture, or says it could not.
+void VirtualHandheldTest::screenshotAtTheEndOfAShortRun()
+{
+    QFETCH(QString, shot);
+    QFETCH(int, status);
+    const QString binary = qEnvironmentVariable("NORDEL_BINARY_DIR") + QStringLiteral("/nordel");
+    QVERIFY2(QFileInfo(binary).isExecutable(), qPrintable(binary + QStringLiteral(" is not built")));
+    TestSandbox sandbox;
+    QVERIFY(sandbox.isValid());
+    sandbox.writeStub(QStringLiteral("sync"), "exit 0\n");
+    const QString scenario = sandbox.path() + QStringLiteral("/short.scn");
+    QFile file(scenario);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("at 0 set mode crane\nat 0.5 end\n");
+    file.close();
+    const QString path = sandbox.path() + QLatin1Char('/') + shot;
+
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("NORDEL_DEVICE_ROOT"), sandbox.root());
+    env.insert(QStringLiteral("HOME"), sandbox.path());
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(sandbox.path());
+    p.start(binary, {QStringLiteral("--scenario"), scenario, QStringLiteral("--quit-at-end"),
+                     QStringLiteral("--screenshot"), path});
+    QVERIFY(p.waitForStarted(10000));
+    QVERIFY2(p.waitForFinished(30000), "nordel did not quit at the end of the scenario");
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    const QByteArray errors = p.readAllStandardError();
+    QVERIFY2(p.exitCode() == status, errors.constData());
+    if (status == 0) {
+        const QImage image(path);
+        QVERIFY2(!image.isNull(), "no PNG written");
+        QVERIFY(image.width() >= 480);
+    } else {
+        QVERIFY(!QFileInfo::exists(path));
+        QVERIFY2(errors.contains("cannot write"), errors.constData());
+    }
 }

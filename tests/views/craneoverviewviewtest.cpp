@@ -11,10 +11,12 @@
 #include "views/logoprogressbar_twoway.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QtTest>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -26,6 +28,21 @@ QString chunk(const char* colour)
 const QString Good = chunk("#008000");
 const QString Caution = chunk("#ffff00");
 const QString Alarm = chunk("#ff0000");
+
+int chroma(QColor c)
+{
+    return qMax(c.red(), qMax(c.green(), c.blue())) - qMin(c.red(), qMin(c.green(), c.blue()));
+}
+
+double contrastOnWhite(QColor c)
+{
+    auto channel = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    const double l = 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+    return 1.05 / (l + 0.05);
+}
 
 enum Row { CraneRow, FlyjibRow, WinchRow, FrontStabRow, HdlRow, StrengthRow, EvsXRow, EvsYRow, BottomRow };
 } // namespace
@@ -49,10 +66,7 @@ private slots:
         hdl = std::make_unique<FakeHdl>();
         generation = std::make_unique<UiGenerationSubject>();
         frontStab = std::make_unique<FakeFrontStab>();
-        view = std::make_unique<craneoverviewview>(evsAvailable.get(), evs.get(), oilAvailable.get(), oil.get(),
-                                                   winchAvailable.get(), flyjibAvailable.get(), loads.get(),
-                                                   winchWeight.get(), hookWeight.get(), nullptr, hdl.get(),
-                                                   generation.get(), frontStab.get());
+        makeView();
     }
 
     void cleanup() { view.reset(); }
@@ -106,6 +120,94 @@ private slots:
         loads->notify();
         QTRY_VERIFY(cell(CraneRow)->isEnabled());
         QCOMPARE(valueText(cell(CraneRow)), QStringLiteral("42%"));
+    }
+
+    // With every value invalid nothing may read as a value: no bar, icon or
+    // text keeps a colour, and each "-" stands out from the white screen.
+    void invalidRowsReadAsInvalidInBothLooks_data()
+    {
+        QTest::addColumn<int>("look");
+        QTest::newRow("GEN1") << int(UI_GEN1);
+        QTest::newRow("GEN3") << int(UI_GEN3);
+    }
+
+    void invalidRowsReadAsInvalidInBothLooks()
+    {
+        QFETCH(int, look);
+        generation->generation = static_cast<uiGenerations_t>(look);
+        makeView();
+        evsAvailable->setAvailable(true);
+        oilAvailable->available = winchAvailable->available = flyjibAvailable->available = true;
+        frontStab->setAvailable(true);
+        // Values that would show colours, every one of them invalid.
+        loads->craneLoad = 72;
+        loads->winchLoad = 101;
+        loads->strength = 100;
+        loads->loadValid = loads->strengthValid = false;
+        hdl->level = 100;
+        frontStab->load = 45;
+        evs->x = -95;
+        evs->y = 85;
+        hookWeight->kg = winchWeight->kg = 900;
+        hdl->valid = evs->valid = oil->valid = frontStab->valid = hookWeight->valid = winchWeight->valid = false;
+
+        QWidget screen;
+        screen.setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 255);"));
+        new QHBoxLayout(&screen);
+        screen.layout()->addWidget(view.get());
+        // The view is the fixture's, not the screen's.
+        struct Unparent {
+            QWidget* w;
+            ~Unparent() { w->setParent(nullptr); }
+        } unparent {view.get()};
+        screen.resize(390, 252);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        view->onResume();
+        QCoreApplication::processEvents();
+        const QImage image = screen.grab().toImage();
+
+        int dashes = 0;
+        for (QWidget* indicator : view->findChildren<QWidget*>()) {
+            const bool isIndicator = qobject_cast<LogoProgressbar*>(indicator)
+                || qobject_cast<logoprogressbar_twoway*>(indicator);
+            if (!isIndicator || !indicator->isVisible())
+                continue;
+            QVERIFY(!indicator->isEnabled());
+            for (QWidget* part : indicator->findChildren<QWidget*>()) {
+                if (!part->isVisible())
+                    continue;
+                const QRect r(part->mapTo(&screen, QPoint(0, 0)), part->size());
+                QColor darkest = Qt::white;
+                for (int y = r.top(); y <= r.bottom(); ++y) {
+                    for (int x = r.left(); x <= r.right(); ++x) {
+                        const QColor c = image.pixelColor(x, y);
+                        QVERIFY2(chroma(c) <= 12,
+                                 qPrintable(QStringLiteral("%1 of row %2 shows %3 at %4,%5")
+                                                .arg(part->objectName(), indicator->objectName(), c.name())
+                                                .arg(x)
+                                                .arg(y)));
+                        if (c.lightness() < darkest.lightness())
+                            darkest = c;
+                    }
+                }
+                auto* label = qobject_cast<QLabel*>(part);
+                if (label && label->text() == QLatin1String("-")) {
+                    ++dashes;
+                    QVERIFY2(contrastOnWhite(darkest) >= 4.5, qPrintable(darkest.name()));
+                }
+            }
+        }
+        QCOMPARE(dashes, 8); // the eight bar rows
+
+        // Valid values show their colours again.
+        loads->loadValid = true;
+        loads->notify();
+        QTRY_VERIFY(cell(CraneRow)->isEnabled());
+        const QImage valid = screen.grab().toImage();
+        QProgressBar* crane = bar(cell(CraneRow));
+        const QPoint inCrane = crane->mapTo(&screen, QPoint(5, crane->height() / 2));
+        QCOMPARE(valid.pixelColor(inCrane), QColor(0xFF, 0xFF, 0x00));
     }
 
     void hdlAndStrengthColours_data()
@@ -239,6 +341,16 @@ private slots:
     }
 
 private:
+    // Icons are chosen once, from the look known when the view is built.
+    void makeView()
+    {
+        view.reset();
+        view = std::make_unique<craneoverviewview>(evsAvailable.get(), evs.get(), oilAvailable.get(), oil.get(),
+                                                   winchAvailable.get(), flyjibAvailable.get(), loads.get(),
+                                                   winchWeight.get(), hookWeight.get(), nullptr, hdl.get(),
+                                                   generation.get(), frontStab.get());
+    }
+
     QWidget* cell(int row, int column = 1) const
     {
         auto* grid = view->findChild<QGridLayout*>(QStringLiteral("gridLayout"));

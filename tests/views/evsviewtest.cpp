@@ -117,16 +117,20 @@ private slots:
         QCOMPARE(bar("progressBar_Yplus")->value(), plus);
     }
 
-    void invalidValueGreysTextButBarsFollow()
+    void invalidValueGreysTextAndBarsWhichFollow()
     {
         view->evsXpctChanged(50, false);
         QVERIFY(!label("label_x")->isEnabled());
         QVERIFY(!label("label_xIcon")->isEnabled());
         QCOMPARE(bar("progressBar_Xplus")->value(), 50);
+        QVERIFY(!bar("progressBar_Xplus")->isEnabled());
+        QVERIFY(!bar("progressBar_Xminus")->isEnabled());
         QVERIFY(label("label_y")->isEnabled());
+        QVERIFY(bar("progressBar_Yplus")->isEnabled());
 
         view->evsXpctChanged(50, true);
         QVERIFY(label("label_x")->isEnabled());
+        QVERIFY(bar("progressBar_Xplus")->isEnabled());
     }
 
     void truckPicturesKeepTheirLabelSize()

@@ -140,6 +140,33 @@ private slots:
         QVERIFY(bar("progressBar_CraneDerate")->format().startsWith(QStringLiteral("Strength: ")));
     }
 
+    // The bars' own colours stay in their style sheets; an invalid value
+    // disables its bar, which then draws grey.
+    void invalidValuesDisableTheirBars()
+    {
+        winch->available = true;
+        loads->loadValid = loads->strengthValid = false;
+        makeView();
+        view->onResume();
+        const char* const loadBars[] = {"progressBar_CraneLoad", "progressBar_WinchLoad"};
+        const char* const strengthBars[] = {"progressBar_CraneDerate", "progressBar_WinchDerate"};
+        for (const char* name : loadBars)
+            QVERIFY2(!bar(name)->isEnabled(), name);
+        for (const char* name : strengthBars)
+            QVERIFY2(!bar(name)->isEnabled(), name);
+
+        loads->loadValid = true;
+        loads->notify();
+        QTRY_VERIFY(bar("progressBar_CraneLoad")->isEnabled());
+        QVERIFY(bar("progressBar_WinchLoad")->isEnabled());
+        QVERIFY(!bar("progressBar_CraneDerate")->isEnabled());
+
+        loads->strengthValid = true;
+        loads->notify();
+        QTRY_VERIFY(bar("progressBar_CraneDerate")->isEnabled());
+        QVERIFY(bar("progressBar_WinchDerate")->isEnabled());
+    }
+
     void winchSquaresTheCraneBarsFromTheNextUpdate()
     {
         loads->craneLoad = 10;

@@ -6,10 +6,12 @@
 #include "SocketCanBackend.h"
 
 #include "CanBackendFactory.h"
+#include "VirtualHandheld.h"
 
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 static void initShippedScenarios()
@@ -46,8 +48,10 @@ CanBackend* createBackend(const QStringList& arguments, QObject* parent)
         if (replay->skippedLines())
             std::fprintf(stderr, "nordel: %s: %d malformed lines skipped (first: line %d)\n", qPrintable(o.source),
                          replay->skippedLines(), replay->firstBadLine());
-        if (o.quitAtEnd)
-            QObject::connect(replay, &CandumpReplayBackend::finished, qApp, [] { QCoreApplication::exit(0); });
+        if (o.quitAtEnd) {
+            VirtualHandheld::takeScreenshotAtEndOfRun();
+            QObject::connect(replay, &CandumpReplayBackend::finished, qApp, [] { VirtualHandheld::endRun(); });
+        }
         QTimer::singleShot(0, replay, &CandumpReplayBackend::start);
         return replay;
     }
@@ -78,6 +82,10 @@ CanBackend* createBackend(const QStringList& arguments, QObject* parent)
         refuse(why);
         return nullptr;
     }
+    const bool loops = std::any_of(scenario.events().cbegin(), scenario.events().cend(),
+                                   [](const Scenario::Event& e) { return e.kind == Scenario::Event::Loop; });
+    if (o.quitAtEnd && !loops)
+        VirtualHandheld::takeScreenshotAtEndOfRun();
     auto* sim = new SimulatorBackend(parent);
     sim->controller()->setCyclePeriod(o.cycleMs);
     sim->setScreenshotDir(o.screensDir);

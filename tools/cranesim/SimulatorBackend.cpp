@@ -118,8 +118,11 @@ void SimulatorBackend::screenshot(const QString& name)
     View* view = (c && !c->views.isEmpty()) ? c->views.first() : nullptr;
     const QString path = QDir(m_screenshotDir).filePath(name + QStringLiteral(".png"));
     bool ok = false;
-    if (view && QDir().mkpath(m_screenshotDir))
+    if (view && QDir().mkpath(m_screenshotDir)) {
+        // A screen change of this very pass is laid out only in the next.
+        VirtualHandheld::settle();
         ok = view->grab().save(path, "PNG");
+    }
     if (!ok)
         std::fprintf(stderr, "crane simulator: cannot write %s\n", qPrintable(path));
     emit screenshotSaved(path, ok);
@@ -128,5 +131,5 @@ void SimulatorBackend::screenshot(const QString& name)
 void SimulatorBackend::scenarioFinished()
 {
     if (m_quitAtEnd)
-        QCoreApplication::exit(0);
+        VirtualHandheld::endRun();
 }

@@ -4,8 +4,10 @@
 Usage: rename-face.py SOURCE.ttf TARGET.ttf FAMILY
 
 Only the naming table changes: family, full, unique and PostScript names
-take FAMILY (the style name, e.g. "Bold", stays); every other table is copied
-byte for byte. Checksums are recomputed, so the same source always gives the
+take FAMILY (the style name, e.g. "Bold", stays), and the face becomes the
+only one of its family: a typographic style that names the width as well
+("Condensed Bold") takes the plain style name, since FAMILY says the width.
+Every other table is copied byte for byte. Checksums are recomputed, so the same source always gives the
 same file. Standard library only, so it runs on a bare build machine.
 """
 import struct
@@ -14,7 +16,8 @@ import sys
 FAMILY_IDS = (1, 16)  # family, typographic family
 FULL_IDS = (3, 4)  # unique id, full name: "<family> <style>"
 POSTSCRIPT_ID = 6  # "<Family>-<Style>", no blanks
-STYLE_IDS = (17, 2)  # typographic subfamily first, then subfamily
+SUBFAMILY_ID = 2
+TYPOGRAPHIC_SUBFAMILY_ID = 17
 
 
 def checksum(data):
@@ -42,15 +45,16 @@ def rename(name_table, family):
         records.append([platform, encoding, language, name_id, decode(platform, raw)])
 
     def style_of(platform, encoding, language):
-        for wanted in STYLE_IDS:
-            for r in records:
-                if r[:3] == [platform, encoding, language] and r[3] == wanted:
-                    return r[4]
+        for r in records:
+            if r[:3] == [platform, encoding, language] and r[3] == SUBFAMILY_ID:
+                return r[4]
         return "Regular"
 
     for r in records:
         style = style_of(*r[:3])
-        if r[3] in FAMILY_IDS:
+        if r[3] == TYPOGRAPHIC_SUBFAMILY_ID:
+            r[4] = style
+        elif r[3] in FAMILY_IDS:
             r[4] = family
         elif r[3] in FULL_IDS:
             r[4] = family if style == "Regular" else family + " " + style

@@ -248,6 +248,10 @@ void shootCamera(Gallery& gallery, const QString& name, int quality)
     shootSettings(gallery, QStringLiteral("settings-menu"), 0, false);
     shootSettings(gallery, QStringLiteral("settings-clock-line"), 3, false);
     shootSettings(gallery, QStringLiteral("settings-manual-brightness"), 1, false, true);
+    // Scrolled down to the service counters (hours to the next service
+    // selected) and to the version lines (translation version selected).
+    shootSettings(gallery, QStringLiteral("settings-service-lines"), 10, false);
+    shootSettings(gallery, QStringLiteral("settings-about-lines"), 13, false);
     shootSettings(gallery, QStringLiteral("settings-notices"), 14, true);
 
     shootInfo(gallery);
