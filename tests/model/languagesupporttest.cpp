@@ -155,7 +155,16 @@ private slots:
     {
         QFile shipped(shippedTable());
         QVERIFY2(shipped.open(QIODevice::ReadOnly), qPrintable(shipped.fileName()));
-        writeTable(shipped.readAll());
+        const QByteArray content = shipped.readAll();
+        // Ids are row positions: a reworded text keeps its row and its key.
+        const QList<QByteArray> rows = content.split('\n');
+        const std::pair<int, const char*> anchors[] = {
+            {0, "SPLASH_VERSION_LINE"}, {16, "ERROR_CODE_LABEL"}, {17, "ALT_CODE_LABEL"}, {18, "OVERRIDE_ACTIVE"},
+            {52, "CRANE_LOAD"},         {53, "STRENGTH"},         {54, "WINCH_LOAD"},     {55, "FLYJIB_LOAD"},
+            {56, "CRANE_LOAD_SHORT"},   {68, "CAMERA_SIGNAL"}};
+        for (const auto& a : anchors)
+            QCOMPARE(rows.value(a.first + 2).split(';').value(0), QByteArray(a.second));
+        writeTable(content);
         LanguageSupport ls(0);
         QVERIFY(ls.getNumberOfLanguages() >= 2);
         QCOMPARE(ls.getLanguage(0), QStringLiteral("English"));

@@ -1,7 +1,8 @@
 // Symbols read against what they sit on: every part of an icon that covers a
 // noticeable share of it stands out from its ground, and from the part it is
 // drawn on, by at least 3:1 (relative luminance as for non-text contrast).
-// Red, yellow and green parts keep their hue.
+// Red, yellow and green parts keep their hue, and battery pictograms leave
+// the level to the bars beside them.
 
 #include <QColor>
 #include <QDirIterator>
@@ -257,6 +258,42 @@ private slots:
         QVERIFY2(!img.isNull(), "does not load");
         const Finding f = checkPicture(img);
         QVERIFY2(f.ok, qPrintable(f.text));
+    }
+
+    void batteryPictogramsLeaveTheLevelToTheirBars_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("opaqueBody");
+        QTest::newRow("handheld") << QStringLiteral(":/images/Logoes/battery.png") << false;
+        for (const char* f : {"", "_ERR", "_HOT", "_STOP", "_CHARGING"})
+            QTest::newRow(f[0] ? f + 1 : "EPTO")
+                << QStringLiteral(":/images/60_EPTO_BATTTERI_transparent%1.png").arg(QLatin1String(f)) << true;
+    }
+
+    void batteryPictogramsLeaveTheLevelToTheirBars()
+    {
+        // The bar beside each battery shows its level and colour; a fill of
+        // the picture's own (green while the bar is red and low) contradicts
+        // it. The EPTO body is opaque: its label turns green while active,
+        // which through a hollow body would read as a full battery.
+        QFETCH(QString, path);
+        QFETCH(bool, opaqueBody);
+        const QImage img = QImage(path).convertToFormat(QImage::Format_ARGB32);
+        QVERIFY(!img.isNull());
+        int green = 0;
+        for (int y = 0; y < img.height(); ++y) {
+            for (int x = 0; x < img.width(); ++x) {
+                const QColor c = QColor::fromRgba(img.pixel(x, y));
+                if (c.alpha() > 128 && c.hsvSaturation() > 100 && c.hsvHue() >= 75 && c.hsvHue() <= 165)
+                    ++green;
+            }
+        }
+        QCOMPARE(green, 0);
+        if (opaqueBody) {
+            // Left of the centre, clear of the state marks drawn there.
+            for (const QPoint p : {QPoint(5, 9), QPoint(8, 5), QPoint(8, 13), QPoint(27, 9)})
+                QVERIFY2(qAlpha(img.pixel(p)) == 255, qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
+        }
     }
 
     void stopAndErrorReadAsRed_data()

@@ -120,7 +120,11 @@ QImage picture(const Model& m)
     return img;
 }
 
-QImage arrow(const Label& l, const QColor& colour)
+// How a state reads without its colour: free movements are solid, derated
+// ones hatched like a caution sign, blocked ones stop at a bar across the tip.
+enum class Mark { Solid, Hatched, Stopped };
+
+QImage arrow(const Label& l, const QColor& colour, Mark mark)
 {
     const QSize size = l.rect.size();
     QImage img(size, QImage::Format_ARGB32_Premultiplied);
@@ -131,9 +135,30 @@ QImage arrow(const Label& l, const QColor& colour)
     const qreal thick = qBound<qreal>(4.5, qMin(size.width(), size.height()) * 0.2, 7.0);
     const qreal headLen = thick * 1.9;
     const qreal headHalf = qMin(thick * 1.2, qMin(size.width(), size.height()) / 2.0 - 1.5);
-    const QPointF s = at(l.start), c = at(l.ctrl), e = at(l.end);
+    const QPointF s = at(l.start), c = at(l.ctrl);
+    QPointF e = at(l.end);
+    const QPointF from = c == e ? s : c;
+    // The stop bar takes the place of the tip; the head ends just short of it.
+    const qreal barWidth = 3.0;
+    QLineF stop;
+    if (mark == Mark::Stopped) {
+        // Pulled back along the arrow until the whole bar lies in the label.
+        const QRectF inside = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(1.5, 1.5, -1.5, -1.5);
+        const QLineF toTip(from, e);
+        const QLineF normal = toTip.normalVector().unitVector();
+        const QPointF n = (normal.p2() - normal.p1()) * (headHalf + 1.5);
+        for (qreal pull = 0; pull <= 8; pull += 0.5) {
+            const QPointF barCentre = toTip.pointAt((toTip.length() - pull - barWidth / 2 - 0.5) / toTip.length());
+            stop = QLineF(barCentre - n, barCentre + n);
+            if (inside.contains(stop.p1()) && inside.contains(stop.p2()))
+                break;
+        }
+        QLineF head = toTip;
+        head.setLength(QLineF(from, stop.center()).length() - barWidth / 2 - 1.0);
+        e = head.p2();
+    }
     // Stop the shaft inside the head so the tip stays sharp.
-    QLineF back(e, c == e ? s : c);
+    QLineF back(e, from);
     back.setLength(headLen * 0.8);
     QPainterPath shaft;
     shaft.moveTo(s);
@@ -142,10 +167,30 @@ QImage arrow(const Label& l, const QColor& colour)
     st.setWidth(thick);
     st.setCapStyle(Qt::FlatCap);
     // The head points along the curve's end tangent (control point to end).
-    const QPainterPath body = st.createStroke(shaft).united(Canvas::arrowHead(c == e ? s : c, e, headLen, headHalf));
-    p.setPen(QPen(kOutline, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const QPainterPath body
+        = st.createStroke(shaft).united(Canvas::arrowHead(from, e, headLen, headHalf)).simplified();
+    p.setPen(Qt::NoPen);
     p.setBrush(colour);
-    p.drawPath(body.simplified());
+    p.drawPath(body);
+    if (mark == Mark::Hatched) {
+        p.save();
+        p.setClipPath(body);
+        p.setPen(QPen(kOutline, 1.4));
+        const int span = size.width() + size.height();
+        for (qreal k = -span; k < span; k += 4.2)
+            p.drawLine(QPointF(k, 0), QPointF(k + size.height(), size.height()));
+        p.restore();
+    }
+    // A light body gets a heavier rim: yellow on the white screen or beside
+    // the orange boom has no edge of its own.
+    const bool light = qGray(colour.rgb()) > 160;
+    p.setPen(QPen(kOutline, light ? 2.4 : 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(body);
+    if (mark == Mark::Stopped) {
+        p.setPen(QPen(kOutline, barWidth, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(stop);
+    }
     return img;
 }
 
@@ -219,16 +264,28 @@ Model flyjibModel()
 
 } // namespace
 
-const QVector<std::pair<const char*, QColor>>& hdlArrowColours()
+namespace {
+
+struct ArrowState {
+    const char* word;
+    QColor colour;
+    Mark mark;
+};
+
+// One picture per state colour the view loads; the blue one stands for a
+// state the controller does not report and stays plain.
+const QVector<ArrowState>& arrowStates()
 {
-    static const QVector<std::pair<const char*, QColor>> colours = {
-        {"Green", QColor(0x2E, 0xB0, 0x3E)},
-        {"Yellow", QColor(0xFF, 0xD0, 0x00)},
-        {"Red", QColor(0xE0, 0x28, 0x28)},
-        {"Blue", QColor(0x1E, 0x6F, 0xD9)},
+    static const QVector<ArrowState> states = {
+        {"Green", QColor(0x2E, 0xB0, 0x3E), Mark::Solid},
+        {"Yellow", QColor(0xFF, 0xD0, 0x00), Mark::Hatched},
+        {"Red", QColor(0xE0, 0x28, 0x28), Mark::Stopped},
+        {"Blue", QColor(0x1E, 0x6F, 0xD9), Mark::Solid},
     };
-    return colours;
+    return states;
 }
+
+} // namespace
 
 void makeHdlPictures(AssetSink& sink)
 {
@@ -237,9 +294,9 @@ void makeHdlPictures(AssetSink& sink)
         const QString folder = QLatin1String(m.folder);
         sink.save(folder + QLatin1String(m.picture), picture(m));
         for (const Label& l : m.arrows) {
-            for (const auto& c : hdlArrowColours())
-                sink.save(folder + QLatin1String(l.name) + QLatin1String(c.first) + QStringLiteral(".png"),
-                          arrow(l, c.second));
+            for (const ArrowState& a : arrowStates())
+                sink.save(folder + QLatin1String(l.name) + QLatin1String(a.word) + QStringLiteral(".png"),
+                          arrow(l, a.colour, a.mark));
         }
     }
 }
@@ -252,9 +309,11 @@ QImage hdlPreview(bool flyjib, int colourIndex)
     img.fill(QColor(0xEF, 0xEF, 0xEF));
     QPainter p(&img);
     p.drawImage(m.pictureRect.topLeft(), picture(m));
-    const auto& colours = hdlArrowColours();
+    const auto& states = arrowStates();
     int i = 0;
-    for (const Label& l : m.arrows)
-        p.drawImage(l.rect.topLeft(), arrow(l, colours[(colourIndex + i++ / 2) % colours.size()].second));
+    for (const Label& l : m.arrows) {
+        const ArrowState& a = states[(colourIndex + i++ / 2) % states.size()];
+        p.drawImage(l.rect.topLeft(), arrow(l, a.colour, a.mark));
+    }
     return img;
 }

@@ -76,10 +76,10 @@ void makeLogos(AssetSink& sink)
     save(sink, "info.png", kLogo, n, [](Canvas& c) { infoMark(c); });
     save(sink, "signal.png", kLogo, n, [](Canvas& c) { signalBars(c, false); }, 0.0);
     save(sink, "battery.png", kLogo, n, [](Canvas& c) {
-        // Upright cell so it reads at the 16-pixel slot.
+        // Upright cell so it reads at the 16-pixel slot. No fill: the bar
+        // beside it shows the level, and a fixed fill would contradict it.
         c.stroke(Canvas::rect(24, 14, 52, 82, 8), R::Fg, 9);
         c.fill(Canvas::rect(38, 2, 24, 10, 2), R::Fg);
-        c.fill(Canvas::rect(34, 44, 32, 42, 3), R::Good);
     }, 0.0);
     save(sink, "no_signal_50x50.png", kLogo, n, [](Canvas& c) { signalBars(c, true); }, 0.0);
     save(sink, "no_signal_135x135.png", QSize(135, 135), n, [](Canvas& c) { signalBars(c, true); }, 0.06);

@@ -223,8 +223,11 @@ QImage eptoBattery(int variant)
     QImage img = blank(QSize(36, 18));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    // An opaque white body: the label behind it turns green while the EPTO
+    // is active, and through a hollow body that would read as a full battery
+    // whatever the level in the bar beside it.
     p.setPen(QPen(QColor(0x1B, 0x1F, 0x24), 2));
-    p.setBrush(Qt::NoBrush);
+    p.setBrush(Qt::white);
     p.drawRoundedRect(QRectF(1.5, 2, 29, 14), 2.5, 2.5);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x1B, 0x1F, 0x24));
