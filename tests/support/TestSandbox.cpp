@@ -36,6 +36,15 @@ TestSandbox::~TestSandbox()
     DevicePaths::setRoot(m_oldRoot);
 }
 
+QProcessEnvironment TestSandbox::programEnvironment() const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("NORDEL_DEVICE_ROOT"), root());
+    environment.insert(QStringLiteral("HOME"), path());
+    return environment;
+}
+
 QString TestSandbox::root() const
 {
     return m_dir.path() + QStringLiteral("/root");

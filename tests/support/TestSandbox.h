@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -26,6 +27,9 @@ public:
     // Writes an executable shell script named name into binDir.
     QString writeStub(const QString& name, const QByteArray& body) const;
     static QByteArray readFile(const QString& fullPath);
+    // The environment a program under test starts with: offscreen, this
+    // sandbox as device root and as home (its settings stay in here).
+    QProcessEnvironment programEnvironment() const;
 
 private:
     QTemporaryDir m_dir;

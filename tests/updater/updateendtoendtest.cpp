@@ -140,11 +140,7 @@ private slots:
         // shows that screen.
         const QString shots = box.path() + QStringLiteral("/shots");
         QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.insert(QStringLiteral("NORDEL_DEVICE_ROOT"), box.root());
-        environment.insert(QStringLiteral("HOME"), box.path());
-        program.setProcessEnvironment(environment);
+        program.setProcessEnvironment(box.programEnvironment());
         program.setProcessChannelMode(QProcess::MergedChannels);
         program.start(installed + QStringLiteral("nordel"), {QStringLiteral("--scenario"), scenarioFile,
                                                              QStringLiteral("--screens-dir"), shots,

@@ -222,11 +222,7 @@ void VirtualHandheldTest::screenshotOfRealBinary()
     const QString log = sandbox.path() + QStringLiteral("/can.log");
 
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("NORDEL_DEVICE_ROOT"), sandbox.root());
-    env.insert(QStringLiteral("HOME"), sandbox.path());
-    p.setProcessEnvironment(env);
+    p.setProcessEnvironment(sandbox.programEnvironment());
     p.setWorkingDirectory(sandbox.path());
     p.start(binary, {QStringLiteral("--screenshot"), shot, QStringLiteral("--quit-after"), QStringLiteral("1000"),
                      QStringLiteral("--candump-log"), log});
@@ -330,11 +326,7 @@ void VirtualHandheldTest::screenshotAtTheEndOfAShortRun()
     const QString path = sandbox.path() + QLatin1Char('/') + shot;
 
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("NORDEL_DEVICE_ROOT"), sandbox.root());
-    env.insert(QStringLiteral("HOME"), sandbox.path());
-    p.setProcessEnvironment(env);
+    p.setProcessEnvironment(sandbox.programEnvironment());
     p.setWorkingDirectory(sandbox.path());
     p.start(binary, {QStringLiteral("--scenario"), scenario, QStringLiteral("--quit-at-end"),
                      QStringLiteral("--screenshot"), path});
