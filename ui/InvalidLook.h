@@ -16,6 +16,9 @@ class QWidget;
 // stands for the missing value). The style sheets are left as they are, and
 // an enabled bar is drawn exactly as before.
 class InvalidLook : public QObject {
+    // Its own meta-object, so findChild<InvalidLook*> finds only watchers.
+    Q_OBJECT
+
 public:
     // Greys of the invalid look. Text on the veil reads at 4.5:1 or better on
     // both the groove and the chunk, and label text on white.
