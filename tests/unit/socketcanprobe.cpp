@@ -10,6 +10,7 @@
 #include "can/SocketCanSubject.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -24,12 +25,14 @@
 
 namespace {
 
+QElapsedTimer sinceStart;
+
 void print(const char* what, unsigned int id, unsigned char len, const unsigned char* data)
 {
     std::printf("%s %X %u ", what, id, static_cast<unsigned int>(len));
     for (unsigned char i = 0; i < len && i < 8; ++i)
         std::printf("%02X", static_cast<unsigned int>(data[i]));
-    std::printf("\n");
+    std::printf(" at %lld ms\n", static_cast<long long>(sinceStart.elapsed()));
     std::fflush(stdout);
 }
 
@@ -62,6 +65,7 @@ int witness()
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    sinceStart.start();
     const int ms = argc > 1 ? std::atoi(argv[1]) : 3000;
     const bool send = argc > 2 && std::strcmp(argv[2], "send") == 0;
 
@@ -83,7 +87,7 @@ int main(int argc, char* argv[])
         std::memcpy(m.data, cmd, sizeof cmd);
         m.len = 8;
         printer.sendCanMessage(m);
-        std::printf("queued %X\n", m.id);
+        std::printf("queued %X at %lld ms\n", m.id, static_cast<long long>(sinceStart.elapsed()));
         std::fflush(stdout);
     }
     QTimer::singleShot(ms, &app, &QCoreApplication::quit);
