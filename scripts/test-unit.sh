@@ -153,8 +153,9 @@ screen_check() { # NAME SHOT REFERENCE
     fi
     n=$(pixels_differing "$2" "$3")
     # 480 x 272 screen: a few hundred pixels is antialiasing, a wrong value is more.
-    [ -n "$n" ] && [ "${n%.*}" -le 400 ] 2>/dev/null
-    result "$1" $? "${n:-?} of 130560 pixels differ from the host's run on the same log"
+    local ok=0
+    { [ -n "$n" ] && [ "${n%.*}" -le 400 ] 2>/dev/null; } || ok=1
+    result "$1" $ok "${n:-?} of 130560 pixels differ from the host's run on the same log"
 }
 want() { [ -z "$only" ] || [ "$only" = "$1" ]; }
 
@@ -163,8 +164,9 @@ if want socketcan; then
     python3 "$here/tests/unit/checkbus.py" socketcan "$share/results/socketcan-bus.log" "$ref/steady-a-full.log" \
         "$share/data/steady-a.log" | tee -a "$results"
     drops=$(awk '/COUNTER vcan0 (rx|tx)_dropped/ { s += $NF; n++ } END { print n ? s : "?" }' "$run/logs/socketcan.log")
-    [ "$drops" = 0 ]
-    result socketcan-interface-counters $? "dropped on vcan0: ${drops:-?} ($(grep -o 'COUNTER vcan0 [rt]x_packets [0-9]*' "$run/logs/socketcan.log" | cut -d' ' -f3- | tr '\n' ' '))"
+    ok=0
+    [ "$drops" = 0 ] || ok=1
+    result socketcan-interface-counters $ok "dropped on vcan0: ${drops:-?} ($(grep -o 'COUNTER vcan0 [rt]x_packets [0-9]*' "$run/logs/socketcan.log" | cut -d' ' -f3- | tr '\n' ' '))"
     screen_check socketcan-screen "$share/results/socketcan-shot.png" "$ref/screen-a.png"
 fi
 if want subject; then
@@ -180,16 +182,21 @@ if want powercut; then
     truncate -s 256M "$disk"
     mkfs.ext4 -q -F "$disk"
     fsck_check() { # NAME
-        local out
-        out=$(e2fsck -fn "$disk" 2>&1)
-        result "$1" $? "$(printf '%s\n' "$out" | tail -n 1)"
+        local out ok=0
+        out=$(e2fsck -fn "$disk" 2>&1) || ok=1
+        result "$1" $ok "$(printf '%s\n' "$out" | tail -n 1)"
     }
     boot powercut-setup 150 "job=powercut stage=setup" --disk "$disk"
     fsck_check powercut-setup-fsck
+    # The install's steps that begin its switch (the new link) and end it
+    # (the update folder removed), as its console trace shows them.
+    switch_step='\bln -s|\bmv -f -T|rename'
+    switch_done='\brm -r\S* .*/update\b'
+    export switch_step switch_done
     # Where the switch lies in a full install, from its console trace: it
     # begins with the new link and ends once the update folder is removed.
     windows=$(python3 - "$run/logs/powercut-setup.log" <<'EOF'
-import re, sys
+import os, re, sys
 t0 = begin = end = stop = None
 for line in open(sys.argv[1], errors="replace"):
     m = re.match(r"^\[\s*([0-9.]+)\] (.*)$", line.rstrip("\n"))
@@ -199,9 +206,9 @@ for line in open(sys.argv[1], errors="replace"):
     if "unit: install starts" in text:
         t0 = t
     elif t0 is not None and text.startswith("+inst "):
-        if begin is None and re.search(r"\bln -s|\bmv -f -T|rename", text):
+        if begin is None and re.search(os.environ["switch_step"], text):
             begin = t - t0
-        elif begin is not None and end is None and re.search(r"\brm -r\S* .*/update\b", text):
+        elif begin is not None and end is None and re.search(os.environ["switch_done"], text):
             end = t - t0
     elif t0 is not None and "unit: install ended" in text:
         stop = t - t0
@@ -217,18 +224,30 @@ EOF
     echo "power cuts: $cuts, seed $seed (repeat with --seed $seed)"
     for k in $(seq 1 "$cuts"); do
         # Round k aims before, during or after the switch in turn, at a
-        # moment drawn from the seed.
-        offset=$(python3 -c "
-import random, sys
+        # moment drawn from the seed. Console stamps are too coarse for the
+        # few milliseconds of the switch itself, so that round cuts right
+        # after the console shows its first step.
+        read -r marker offset <<< "$(python3 -c "
+import random
 r = random.Random($seed * 1000 + $k)
 b, e, s = $sw_begin, $sw_end, $sw_stop
-lo, hi = [(0.2, max(0.3, b - 0.05)), (max(0.0, b - 0.1), e + 0.1), (e, s + 1.0)][$k % 3]
-print('%.3f' % r.uniform(lo, hi))")
-        echo "cut $k: seed $((seed * 1000 + k)), $offset s into the install"
-        boot "powercut-$k" 240 "job=powercut stage=cut cut=$k" --disk "$disk" --cut-after "unit: install starts" "$offset"
+phase = $k % 3
+if phase == 1:
+    print('switch %.3f' % r.uniform(0.0, 0.02))
+else:
+    lo, hi = (0.2, max(0.3, b - 0.1)) if phase == 0 else (e, s + 1.0)
+    print('start %.3f' % r.uniform(lo, hi))")"
+        if [ "$marker" = switch ]; then
+            echo "cut $k: seed $((seed * 1000 + k)), $offset s after the switch's first step"
+            boot "powercut-$k" 240 "job=powercut stage=cut cut=$k" --disk "$disk" \
+                --armed-by "unit: install starts" --cut-after "^\+inst .*($switch_step)" "$offset"
+        else
+            echo "cut $k: seed $((seed * 1000 + k)), $offset s into the install"
+            boot "powercut-$k" 240 "job=powercut stage=cut cut=$k" --disk "$disk" --cut-after "unit: install starts" "$offset"
+        fi
         # The last trace line the console showed before the power went.
         phase=$(python3 - "$run/logs/powercut-$k.log" <<'EOF'
-import re, sys
+import os, re, sys
 seen, started, cut = [], False, False
 for line in open(sys.argv[1], errors="replace"):
     text = re.sub(r"^\[\s*[0-9.]+\] ", "", line.rstrip("\n"))
@@ -243,12 +262,12 @@ for line in open(sys.argv[1], errors="replace"):
 if not cut or not started:
     print("none")
 else:
-    switched = any(re.search(r"\bln -s|\bmv -f -T|rename", s) for s in seen)
-    cleaned = any(re.search(r"\brm -r\S* .*/update\b", s) for s in seen) or "ended" in seen
+    switched = any(re.search(os.environ["switch_step"], s) for s in seen)
+    cleaned = any(re.search(os.environ["switch_done"], s) for s in seen) or "ended" in seen
     print("after" if cleaned else "during" if switched else "before")
 EOF
 )
-        echo "$k $offset $phase" >> "$run/cuts.txt"
+        echo "$k $marker+$offset $phase" >> "$run/cuts.txt"
         echo "cut $k fell $phase the switch"
     done
     boot powercut-final 150 "job=powercut stage=final cut=$((cuts + 1))" --disk "$disk"
@@ -265,8 +284,9 @@ EOF
     if [ "$cuts" -ge 3 ]; then
         missing=""
         for p in before during after; do awk -v p="$p" '$3 == p { f = 1 } END { exit !f }' "$run/cuts.txt" || missing="$missing $p"; done
-        [ -z "$missing" ]
-        result powercut-phases-covered $? "cuts before/during/after the switch: $(awk '{ print $3 }' "$run/cuts.txt" | sort | uniq -c | tr -s ' ' | tr '\n' ',')${missing:+ missing:$missing}"
+        ok=0
+        [ -z "$missing" ] || ok=1
+        result powercut-phases-covered $ok "cuts before/during/after the switch: $(awk '{ print $3 }' "$run/cuts.txt" | sort | uniq -c | tr -s ' ' | tr '\n' ',')${missing:+ missing:$missing}"
     fi
 fi
 

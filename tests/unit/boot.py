@@ -7,11 +7,14 @@ line stamped with the host's seconds since qemu started.
 
 Every boot has a time limit: past it qemu is killed and the exit status is
 124. With --cut-after, qemu is killed with SIGKILL (the unit loses power)
-the given seconds after the first console line containing MARKER; the exit
-status is then 137 and the log ends with a line "cut at T s".
+the given seconds after the first console line matching the regular
+expression MARKER; the exit
+status is then 137 and the log ends with a line "cut at T s". With
+--armed-by, MARKER counts only after a line matching that expression.
 """
 import argparse
 import os
+import re
 import select
 import signal
 import subprocess
@@ -29,6 +32,7 @@ def main():
     ap.add_argument("--timeout", type=float, required=True)
     ap.add_argument("--log", required=True)
     ap.add_argument("--cut-after", nargs=2, metavar=("MARKER", "SECONDS"))
+    ap.add_argument("--armed-by", help="look for MARKER only after a line matching this")
     a = ap.parse_args()
 
     cmd = ["qemu-system-arm", "-M", "virt,highmem=off", "-cpu", "cortex-a15", "-smp", "1", "-m", "1024",
@@ -45,6 +49,7 @@ def main():
     os.set_blocking(q.stdout.fileno(), False)
     deadline = start + a.timeout
     cut_at = None
+    armed = a.armed_by is None
     buf = b""
     status = None
     with open(a.log, "w", encoding="utf-8", errors="replace") as log:
@@ -79,7 +84,10 @@ def main():
                 while b"\n" in buf:
                     line, buf = buf.split(b"\n", 1)
                     text = emit(line)
-                    if a.cut_after and cut_at is None and a.cut_after[0] in text:
+                    if not armed and re.search(a.armed_by, text):
+                        armed = True
+                        continue
+                    if a.cut_after and armed and cut_at is None and re.search(a.cut_after[0], text):
                         cut_at = time.monotonic() + float(a.cut_after[1])
             elif q.poll() is not None:
                 status = q.returncode
