@@ -60,11 +60,13 @@ int SocketCanSubject::openCanSocket()
     }
     std::memset(&ifr, 0, sizeof ifr);
     std::snprintf(ifr.ifr_name, IFNAMSIZ, "%s", name);
-    ::ioctl(soc, SIOCGIFINDEX, &ifr);
+    // Without can0 the index stays 0, and binding to 0 means every CAN
+    // interface: that would report success and listen to another bus.
+    const bool found = ::ioctl(soc, SIOCGIFINDEX, &ifr) == 0 && ifr.ifr_ifindex > 0;
     std::memset(&addr, 0, sizeof addr);
     addr.can_family = AF_CAN;
-    addr.can_ifindex = ifr.ifr_ifindex;
-    if (::bind(soc, reinterpret_cast<struct sockaddr*>(&addr), sizeof addr) < 0) {
+    addr.can_ifindex = found ? ifr.ifr_ifindex : 0;
+    if (!found || ::bind(soc, reinterpret_cast<struct sockaddr*>(&addr), sizeof addr) < 0) {
         std::puts("\033[31mFail\033[0m\nFailed to bind CAN socket");
         std::fflush(stdout);
         ::close(soc);

@@ -36,24 +36,59 @@ debian_mirror() {
     done
 }
 
+# A live (not commented-out, not disabled) bookworm-backports entry.
+backports_configured() {
+    local f
+    for f in /etc/apt/sources.list.d/*.sources; do
+        [ -f "$f" ] || continue
+        awk 'BEGIN { RS = ""; FS = "\n"; found = 0 }
+             {
+               live = 0; enabled = 1
+               for (i = 1; i <= NF; i++) {
+                 if ($i ~ /^[ \t]*#/) continue
+                 if ($i ~ /^Suites:/ && (" " $i " ") ~ /[ \t]bookworm-backports[ \t]/) live = 1
+                 if ($i ~ /^Enabled:[ \t]*(no|false)/) enabled = 0
+               }
+               if (live && enabled) found = 1
+             }
+             END { exit (found ? 0 : 1) }' "$f" && return 0
+    done
+    for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+        [ -f "$f" ] || continue
+        grep -qE "^[[:space:]]*deb[[:space:]]+(\[[^]]*\][[:space:]]+)?[^[:space:]]+[[:space:]]+bookworm-backports([[:space:]]|$)" "$f" && return 0
+    done
+    return 1
+}
+
 backports=/etc/apt/sources.list.d/nordel-bookworm-backports.sources
 if ! dpkg --print-foreign-architectures | grep -qx armhf; then
     $SUDO dpkg --add-architecture armhf
 fi
-if ! grep -rqs 'bookworm-backports' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+if ! backports_configured; then
     mirror=$(debian_mirror | head -n 1)
     [ -n "$mirror" ] || { echo "No Debian bookworm entry in the apt sources to derive backports from" >&2; exit 1; }
-    printf 'Types: deb\nURIs: %s\nSuites: bookworm-backports\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
-        "$mirror" | $SUDO tee "$backports" >/dev/null
+    entry=$(printf 'Types: deb\nURIs: %s\nSuites: bookworm-backports\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' "$mirror")
+    # A permanent entry for a suite the mirror does not serve would make every
+    # later apt-get update on this machine fail: fetch it on its own first.
+    trial=$(mktemp -d)
+    printf '%s\n' "$entry" > "$trial/backports.sources"
+    if ! apt_get update -qq -o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$trial" \
+        -o APT::Get::List-Cleanup=0 -o Acquire::Languages=none; then
+        rm -rf "$trial"
+        echo "The mirror $mirror does not serve bookworm-backports; qemu-user 10 cannot be installed from it" >&2
+        exit 1
+    fi
+    rm -rf "$trial"
+    printf '%s\n' "$entry" | $SUDO tee "$backports" >/dev/null
 fi
 
 cross=(g++-arm-linux-gnueabihf qtbase5-dev:armhf libqt5svg5-dev:armhf)
 missing=()
 for p in "${cross[@]}"; do installed "$p" || missing+=("$p"); done
 major=$(qemu_major || true)
-qemu_installed=0
+qemu_version() { dpkg-query -W -f='${Version}' qemu-user 2>/dev/null || true; }
+qemu_before=$(qemu_version)
 if [ ${#missing[@]} -gt 0 ] || [ "${major:-0}" -lt 10 ] || ! installed qemu-user-binfmt; then
-    qemu_installed=1
     apt_get update -qq
     [ ${#missing[@]} -eq 0 ] || apt_get install -y -qq --no-install-recommends "${missing[@]}"
     apt_get install -y -qq --no-install-recommends -t bookworm-backports qemu-user qemu-user-binfmt
@@ -64,22 +99,37 @@ if [ "${major:-0}" -lt 10 ]; then
     exit 1
 fi
 
-# binfmt_misc: mount it if needed, and make sure qemu-arm is registered with
-# the interpreter of the qemu just checked. The kernel keeps the interpreter
-# it opened at registration (flag F), so an entry made before this qemu was
-# installed, or naming another interpreter, is made anew.
+# binfmt_misc: mount it if needed, and make sure qemu-arm is registered as
+# qemu-user-binfmt describes it. The kernel keeps the interpreter it opened at
+# registration (flag F), so the entry is made anew when it differs from the
+# description or when this run changed the installed qemu; an entry that is
+# already right is left alone (it is machine-wide).
 binfmt=/proc/sys/fs/binfmt_misc
 conf=/usr/lib/binfmt.d/qemu-arm.conf
 [ -f "$conf" ] || { echo "$conf is missing (qemu-user-binfmt)" >&2; exit 1; }
 if [ ! -e "$binfmt/register" ]; then
     $SUDO mount -t binfmt_misc binfmt_misc "$binfmt"
 fi
-interpreter=$(grep -v '^#' "$conf" | head -n 1 | cut -d: -f7)
-if [ -e "$binfmt/qemu-arm" ] && { [ "$qemu_installed" -eq 1 ] || ! grep -qx "interpreter $interpreter" "$binfmt/qemu-arm"; }; then
+description=$(grep -v '^#' "$conf" | head -n 1)
+interpreter=$(printf '%s\n' "$description" | cut -d: -f7)
+# The entry as the kernel would show it: interpreter, sorted flags, magic, mask.
+escaped_hex() { printf '%b' "$1" | od -An -v -tx1 | tr -d ' \n'; }
+sorted_flags() { printf '%s' "$1" | fold -w1 | LC_ALL=C sort | tr -d '\n'; }
+wanted="$interpreter $(sorted_flags "$(printf '%s\n' "$description" | cut -d: -f8)")"
+wanted="$wanted $(escaped_hex "$(printf '%s\n' "$description" | cut -d: -f5)") $(escaped_hex "$(printf '%s\n' "$description" | cut -d: -f6)")"
+live_entry() {
+    [ -e "$binfmt/qemu-arm" ] || return 0
+    awk '$1 == "interpreter" { i = $2 } $1 == "flags:" { f = $2 } $1 == "magic" { m = $2 } $1 == "mask" { k = $2 }
+         END { print i, f, m, k }' "$binfmt/qemu-arm" | {
+        read -r i f m k
+        printf '%s %s %s %s' "$i" "$(sorted_flags "$f")" "$m" "$k"
+    }
+}
+if [ -e "$binfmt/qemu-arm" ] && { [ "$(qemu_version)" != "$qemu_before" ] || [ "$(live_entry)" != "$wanted" ]; }; then
     echo -1 | $SUDO tee "$binfmt/qemu-arm" >/dev/null
 fi
 if [ ! -e "$binfmt/qemu-arm" ]; then
-    grep -v '^#' "$conf" | $SUDO tee "$binfmt/register" >/dev/null
+    printf '%s\n' "$description" | $SUDO tee "$binfmt/register" >/dev/null
 fi
 # The interpreter refuses to run by that name outside binfmt; ask its target.
 registered=$("$(readlink -f "$interpreter")" --version | sed -n 's/^qemu-arm version \([0-9]*\)\..*/\1/p')

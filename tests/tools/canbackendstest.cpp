@@ -112,6 +112,41 @@ private slots:
         ::close(pair[1]);
     }
 
+    // A bus that goes away (here: the far end of the descriptor closes) is
+    // opened again, and frames flow both ways on the new descriptor.
+    void lostBusIsOpenedAgain()
+    {
+        int first[2];
+        int second[2];
+        QCOMPARE(::socketpair(AF_UNIX, SOCK_SEQPACKET, 0, first), 0);
+        QCOMPARE(::socketpair(AF_UNIX, SOCK_SEQPACKET, 0, second), 0);
+        SocketCanBackend bus;
+        bus.setRetryInterval(5);
+        int attempts = 0;
+        bus.setReopen([&]() { return ++attempts < 3 ? -1 : second[0]; });
+        int received = 0;
+        bus.setFrameSink([&received](const unsigned char*, unsigned char) { ++received; });
+        bus.adopt(first[0]);
+        ::close(first[1]);
+        const unsigned char cmd[8] = {0x23, 0xE3, 0x48, 1, 0xE6, 0x48, 0, 0};
+        QTRY_VERIFY(!bus.isOpen());
+        bus.transmit(0x1605, cmd, 8); // nowhere to go while the bus is gone
+        QTRY_VERIFY(bus.isOpen());
+        QCOMPARE(attempts, 3); // retried until it came back, then no more
+        can_frame f {};
+        f.can_id = 0x465;
+        f.can_dlc = 8;
+        QCOMPARE(::write(second[1], &f, sizeof f), static_cast<ssize_t>(sizeof f));
+        QTRY_COMPARE(received, 1);
+        bus.transmit(0x1605, cmd, 8);
+        can_frame out {};
+        QCOMPARE(::read(second[1], &out, sizeof out), static_cast<ssize_t>(sizeof out));
+        QCOMPARE(out.can_id, 0x605u);
+        QTest::qWait(30);
+        QCOMPARE(attempts, 3);
+        ::close(second[1]);
+    }
+
     void openingRefusesBadNamesAndReportsFailure()
     {
         SocketCanBackend bus;

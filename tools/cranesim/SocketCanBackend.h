@@ -7,15 +7,21 @@
 #include <functional>
 
 class QSocketNotifier;
+class QTimer;
 
 // A real CAN bus for the desktop program through a SocketCAN raw socket on
 // an interface chosen by name (can0, can1, vcan0 ...). The controller's MPDO
 // frames (0x465) go to the display; the display's frames go onto the bus
-// without the platform's 0x1000 identifier offset.
+// without the platform's 0x1000 identifier offset. An interface that goes
+// away (deleted, or its driver unloaded) unbinds the socket for good, so the
+// backend then closes it and opens the interface again once a second until
+// it is back; an interface only set down keeps its binding.
 class SocketCanBackend : public CanBackend {
     Q_OBJECT
 public:
     using FrameSink = std::function<void(const unsigned char* data, unsigned char len)>;
+    // Gives a fresh open descriptor, or -1 while the bus is still gone.
+    using Reopen = std::function<int()>;
     static constexpr unsigned int ReceivedId = 0x465;
 
     explicit SocketCanBackend(QObject* parent = nullptr);
@@ -29,6 +35,9 @@ public:
     bool isOpen() const { return m_fd >= 0; }
 
     void setFrameSink(FrameSink sink) { m_sink = std::move(sink); }
+    // Replaces opening the interface by name after a loss (tests).
+    void setReopen(Reopen reopen) { m_reopen = std::move(reopen); }
+    void setRetryInterval(int ms);
 
     void transmit(unsigned int id, const unsigned char* data, unsigned char len) override;
 
@@ -39,9 +48,15 @@ public slots:
     void readFrames();
 
 private:
+    static int openDescriptor(const QString& interfaceName, QString* error);
     void close();
+    void lose();
+    void retry();
 
     int m_fd = -1;
     QSocketNotifier* m_notifier = nullptr;
+    QTimer* m_retry = nullptr;
+    QString m_interface;
     FrameSink m_sink;
+    Reopen m_reopen;
 };
